@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake --preset default -G Ninja
+cmake --build --preset default
+exec ./build/bin/nupireo-settings
