@@ -1,0 +1,13 @@
+#include "app/startup.h"
+
+namespace app {
+
+fw::Int32 main() {
+  fw::RuntimeInit();
+  initialize();
+  Main();
+  finalize();
+  return fw::RuntimeExit();
+}
+
+}  // namespace app
