@@ -1,0 +1,47 @@
+#include "qt_fixture.h"
+
+#include <QTest>
+
+namespace qttest {
+
+void QtTest::SetUp() {
+  HeadlessTest::SetUp();
+  Platform().Install();
+}
+
+void QtTest::TearDown() {
+  HeadlessTest::TearDown();
+  Flush();
+}
+
+std::shared_ptr<fw::Window> QtTest::ShowWindow(fw::Int32 width, fw::Int32 height) {
+  static const fw::ClassInfo info = fw::DeriveClass("QtTest.Window", fw::WindowClass());
+  std::shared_ptr<fw::Window> window = fw::CreateWindowObject<fw::Window>(info);
+  window->SetWidth(width);
+  window->SetHeight(height);
+  window->SetTitle("test");
+  window->Show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(WidgetOf(*window)));
+  return window;
+}
+
+QWidget* WidgetOf(const fw::Control& control) {
+  fw::qt::ControlPeer* peer = fw::qt::PeerOf(control);
+  return peer ? peer->Widget() : nullptr;
+}
+
+QWidget* WidgetOf(const fw::Window& window) {
+  auto* peer = dynamic_cast<fw::qt::WindowPeer*>(window.GetPeer());
+  return peer ? peer->Widget() : nullptr;
+}
+
+QWindow* HandleOf(const fw::Window& window) {
+  return WidgetOf(window)->windowHandle();
+}
+
+QPoint InWindow(const fw::Control& control, int x, int y) {
+  QWidget* widget = WidgetOf(control);
+  return widget->mapTo(widget->window(), QPoint(x, y));
+}
+
+}  // namespace qttest
