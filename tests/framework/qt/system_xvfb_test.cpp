@@ -4,12 +4,41 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
+#include <atomic>
 #include <memory>
 #include <random>
+#include <thread>
+#include <vector>
 
 #include "support/device_sim.h"
 
 namespace {
+
+// Keeps every core busy while it lives, so that the program competes for the processor
+// while the pointer moves arrive.
+class BusyCores {
+ public:
+  BusyCores() {
+    unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    for (unsigned n = 0; n < cores; ++n) {
+      spinners_.emplace_back([this] {
+        volatile unsigned long sink = 0;
+        while (!stop_.load(std::memory_order_relaxed))
+          sink = sink + 1;
+      });
+    }
+  }
+  ~BusyCores() {
+    stop_ = true;
+    for (auto& t : spinners_)
+      t.join();
+  }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::vector<std::thread> spinners_;
+};
 
 // The real program on a real X server, driven with XTest by xdotool: each
 // `mousemove_relative` is one motion event, sent back to back with the others.
@@ -112,7 +141,10 @@ TEST_F(RealProgram, ReadOutPressesAndFinishWithChange) {
     Relative(readout, p.x - at.x, p.y - at.y);
     at = p;
   }
-  Xdo(readout);
+  {
+    BusyCores busy;
+    Xdo(readout);
+  }
 
   const QString settings = WaitForWindow(QStringLiteral("Hard: Ver\\."));
   ASSERT_FALSE(settings.isEmpty());
@@ -130,7 +162,10 @@ TEST_F(RealProgram, ReadOutPressesAndFinishWithChange) {
   }
   Relative(presses, 0, -3);
   Relative(presses, 0, 3);
-  Xdo(presses);
+  {
+    BusyCores busy;
+    Xdo(presses);
+  }
 
   ASSERT_TRUE(program_.waitForFinished(15000)) << "the program did not end";
   EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
