@@ -7,22 +7,18 @@
 namespace app {
 
 namespace {
-std::unique_ptr<fw::ClassInfo>& Declaration() {
-  static std::unique_ptr<fw::ClassInfo> declaration;
-  return declaration;
-}
+design::DeclarationSlot g_declaration;
 }  // namespace
 
 void App::ctblinit() {
-  if (Declaration()) return;
-  Declaration() = std::make_unique<fw::ClassInfo>(
-      design::DeclareClass("App", fw::ApplicationClass(), {{"Constructor", "()"}}));
-  fw::MakeClassKnown(*Declaration());
+  g_declaration.Build([] {
+    return design::DeclareClass("App", fw::ApplicationClass(), {{"Constructor", "()"}});
+  });
 }
 
 const fw::ClassInfo& App::Lookup() {
   ctblinit();
-  return *Declaration();
+  return g_declaration.Get();
 }
 
 }  // namespace app

@@ -10,10 +10,7 @@
 namespace app {
 
 namespace {
-std::unique_ptr<fw::ClassInfo>& Declaration() {
-  static std::unique_ptr<fw::ClassInfo> declaration;
-  return declaration;
-}
+design::DeclarationSlot g_declaration;
 }  // namespace
 
 MenuBar1::ImplicitInstance MenuBar1::_implicitInstance;
@@ -24,23 +21,24 @@ void MenuBar1::ImplicitInstance::Exit() {
 }
 
 void MenuBar1::ctblinit() {
-  if (Declaration()) return;
-  const fw::ClassInfo& base = fw::MenuBarClass();
-  fw::ClassInfo info = design::DeclareClass(
-      "MenuBar1.MenuBar1", base, {{"Constructor", "()"}, {"Untitled0", "()"}, {"Untitled1", "()"}});
-  // The own Constructor takes the inherited constructor's slot instead of adding one.
-  std::vector<std::string>& ops = info.operations;
-  auto own = ops.begin() + static_cast<std::ptrdiff_t>(base.operations.size());
-  if (std::find(ops.begin(), own, "Constructor") != own) {
-    ops.erase(std::find(own, ops.end(), "Constructor"));
-  }
-  Declaration() = std::make_unique<fw::ClassInfo>(std::move(info));
-  fw::MakeClassKnown(*Declaration());
+  g_declaration.Build([] {
+    const fw::ClassInfo& base = fw::MenuBarClass();
+    fw::ClassInfo info =
+        design::DeclareClass("MenuBar1.MenuBar1", base,
+                             {{"Constructor", "()"}, {"Untitled0", "()"}, {"Untitled1", "()"}});
+    // The own Constructor takes the inherited constructor's slot instead of adding one.
+    std::vector<std::string>& ops = info.operations;
+    auto own = ops.begin() + static_cast<std::ptrdiff_t>(base.operations.size());
+    if (std::find(ops.begin(), own, "Constructor") != own) {
+      ops.erase(std::find(own, ops.end(), "Constructor"));
+    }
+    return info;
+  });
 }
 
 const fw::ClassInfo& MenuBar1::Lookup() {
   ctblinit();
-  return *Declaration();
+  return g_declaration.Get();
 }
 
 std::shared_ptr<class MenuBar1> MenuBar1() {
