@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "framework/qt/guarded_application.h"
+#include "framework/qt/pointer_position.h"
 #include "framework/qt/window_peer.h"
 #include "framework/window.h"
 
@@ -30,9 +31,9 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       // A move with a button held belongs to the press.
       if (mouse->buttons() != Qt::NoButton || !control.MouseMove.IsBound()) return false;
-      const QPoint at = mouse->position().toPoint();
+      const ScreenPixels at = ScreenPixelPosition(*peer->widget_, *mouse);
       if (peer->widget_->isEnabled()) {
-        Deliver([&control, at] { control.MouseMove.Raise(at.x(), at.y()); });
+        Deliver([&control, at] { control.MouseMove.Raise(at.x, at.y); });
       }
       // The peer may be gone now; only `this`, which goes later, is still safe.
       return true;
@@ -40,8 +41,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::LeftButton && peer->widget_->isEnabled()) {
-        const QPoint at = mouse->position().toPoint();
-        Deliver([&control, at] { control.MouseDown.Raise(at.x(), at.y()); });
+        const ScreenPixels at = ScreenPixelPosition(*peer->widget_, *mouse);
+        Deliver([&control, at] { control.MouseDown.Raise(at.x, at.y); });
       }
       return false;
     }

@@ -9,6 +9,7 @@
 #include "framework/qt/conversions.h"
 #include "framework/qt/guarded_application.h"
 #include "framework/qt/peer_factory.h"
+#include "framework/qt/pointer_position.h"
 #include "framework/runtime.h"
 
 namespace fw::qt {
@@ -24,15 +25,23 @@ bool AnyWindowVisible() {
 
 void WindowWidget::mousePressEvent(QMouseEvent* event) {
   // Presses on a disabled control, on a label or inside a group box come up to the window
-  // too; only the window's own background counts.
+  // too; only the window's own background counts, hit-tested in logical units as Qt chose
+  // the receiver.
   Window* window = window_;
-  const QPoint at = event->position().toPoint();
-  if (window == nullptr || event->button() != Qt::LeftButton || childAt(at) != nullptr) {
+  if (window == nullptr || event->button() != Qt::LeftButton ||
+      childAt(event->position().toPoint()) != nullptr) {
     QWidget::mousePressEvent(event);
     return;
   }
   event->accept();
-  Deliver([window, at] { window->RaiseMouseDown(at.x(), at.y()); });
+  const ScreenPixels at = ScreenPixelPosition(*this, *event);
+  Deliver([window, at] { window->RaiseMouseDown(at.x, at.y); });
+}
+
+void WindowWidget::showEvent(QShowEvent* event) {
+  // The native window exists now; it is made anew when the window's flags change.
+  if (QWindow* handle = windowHandle()) TrackPointer(*handle);
+  QWidget::showEvent(event);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

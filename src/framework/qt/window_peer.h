@@ -21,6 +21,7 @@ class WindowWidget : public QWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

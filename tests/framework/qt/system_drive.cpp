@@ -1,8 +1,12 @@
 #include "system_drive.h"
 
+#include <gtest/gtest.h>
+
 #include <QTest>
 #include <QTimer>
 
+#include "app/menu_bar1.h"
+#include "app/startup.h"
 #include "qt_fixture.h"
 #include "support/device_sim.h"
 
@@ -17,6 +21,25 @@ void Script::RunFrom(std::size_t index) {
     steps_[index].second();
     RunFrom(index + 1);
   });
+}
+
+void ProgramRun::TearDown() {
+  app::MenuBar1::_implicitInstance.Exit();
+  QtTest::TearDown();
+}
+
+fw::Int32 ProgramRun::Run(Script& script, bool toTheEnd) {
+  script.Start();
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] {
+    ADD_FAILURE() << "the program did not end";
+    fw::Quit(0);
+  });
+  watchdog.start(20000);
+  const fw::Int32 status = app::main();
+  EXPECT_EQ(script.Finished(), toTheEnd);
+  return status;
 }
 
 fw::Window& WindowNamed(const char* fullName) {

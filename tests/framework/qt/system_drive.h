@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/framework.h"
+#include "qt_fixture.h"
 
 // Driving the real program's windows through Qt's window-system input, as the device would.
 namespace qttest {
@@ -31,6 +32,14 @@ class Script {
   std::vector<std::pair<int, std::function<void()>>> steps_;
   bool finished_ = false;
   QObject context_;
+};
+
+// Whole runs of the program, app::main() to its exit status, on the real widgets.
+class ProgramRun : public QtTest {
+ protected:
+  void TearDown() override;
+  // Runs the program with the script started inside its loop; a run that hangs is ended.
+  fw::Int32 Run(Script& script, bool toTheEnd = true);
 };
 
 // The window registered under a class's full name; raises NilObjectException without one.

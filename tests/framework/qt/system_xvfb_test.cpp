@@ -49,10 +49,9 @@ class RealProgram : public ::testing::Test {
     xdotool_ = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
     if (xvfb_.isEmpty() || xdotool_.isEmpty()) GTEST_SKIP() << "needs Xvfb and xdotool";
     // The server picks a free display and writes its number once it accepts clients.
-    server_.start(xvfb_,
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                   QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                   QStringLiteral("tcp")});
+    server_.start(xvfb_, {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                          QStringLiteral("-screen"), QStringLiteral("0"), ScreenSize(),
+                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     ASSERT_TRUE(server_.waitForStarted(10000));
     while (!server_.canReadLine())
       ASSERT_TRUE(server_.waitForReadyRead(10000)) << "no display";
@@ -67,7 +66,10 @@ class RealProgram : public ::testing::Test {
     }
   }
 
-  QProcessEnvironment Environment() const {
+  // The screen's width, height and depth.
+  virtual QString ScreenSize() const { return QStringLiteral("1024x768x24"); }
+
+  virtual QProcessEnvironment Environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.insert(QStringLiteral("DISPLAY"), display_);
@@ -108,6 +110,8 @@ class RealProgram : public ::testing::Test {
              << QString::number(dy);
   }
 
+  void ReadOutPressesAndFinishWithChange(double scale);
+
   QString xvfb_;
   QString xdotool_;
   QString display_;
@@ -115,7 +119,10 @@ class RealProgram : public ::testing::Test {
   QProcess program_;
 };
 
-TEST_F(RealProgram, ReadOutPressesAndFinishWithChange) {
+// The device's read-out as one XTest motion per screen pixel, then presses over the description
+// panel: long, long, short chooses finish with change, which ends the program. `scale` is the
+// windows' scale: design positions are multiplied by it, the device's steps are not.
+void RealProgram::ReadOutPressesAndFinishWithChange(double scale) {
   // Random settings carrying hardware version 4.5.
   std::mt19937 rng(4242);
   std::vector<int> bits = testsupport::RandomBits(rng);
@@ -131,8 +138,9 @@ TEST_F(RealProgram, ReadOutPressesAndFinishWithChange) {
   ASSERT_FALSE(start.isEmpty());
   // The "設　定" button: 8, 415, 222 x 84 in the window's content. The click lands one pixel
   // below its centre, so that the move to the centre is the read-out's reference.
-  const QPoint centre = Origin(start) + QPoint(8, 415) +
-                        QPoint(testsupport::kButtonCentre.x, testsupport::kButtonCentre.y);
+  const QPoint centre =
+      Origin(start) + QPoint(qRound((8 + testsupport::kButtonCentre.x) * scale),
+                             qRound((415 + testsupport::kButtonCentre.y) * scale));
   QStringList readout = {QStringLiteral("mousemove"), QString::number(centre.x()),
                          QString::number(centre.y() + 1), QStringLiteral("click"),
                          QStringLiteral("1")};
@@ -171,5 +179,37 @@ TEST_F(RealProgram, ReadOutPressesAndFinishWithChange) {
   EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(program_.exitCode(), 0);
 }
+
+TEST_F(RealProgram, ReadOutPressesAndFinishWithChange) {
+  ReadOutPressesAndFinishWithChange(1);
+}
+
+// The same on a scaled screen, as a desktop's scaling or QT_SCALE_FACTOR makes it.
+struct Scale {
+  const char* name;
+  const char* factor;
+  friend void PrintTo(const Scale& scale, std::ostream* out) { *out << scale.factor; }
+};
+
+class ScaledRealProgram : public RealProgram, public ::testing::WithParamInterface<Scale> {
+ protected:
+  // Room for the settings window at twice its size.
+  QString ScreenSize() const override { return QStringLiteral("2048x1536x24"); }
+  QProcessEnvironment Environment() const override {
+    QProcessEnvironment env = RealProgram::Environment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(GetParam().factor));
+    return env;
+  }
+};
+
+TEST_P(ScaledRealProgram, ReadOutPressesAndFinishWithChange) {
+  ReadOutPressesAndFinishWithChange(QString::fromLatin1(GetParam().factor).toDouble());
+}
+
+INSTANTIATE_TEST_SUITE_P(Factors, ScaledRealProgram,
+                         ::testing::Values(Scale{"OneAndAHalf", "1.5"}, Scale{"Two", "2"}),
+                         [](const ::testing::TestParamInfo<Scale>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace

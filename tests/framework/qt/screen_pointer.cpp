@@ -1,0 +1,40 @@
+#include "screen_pointer.h"
+
+#include <QGuiApplication>
+#include <QStyleHints>
+#include <QTest>
+#include <cmath>
+
+namespace qttest {
+
+namespace {
+// One clock for every event sent here, so that no two clicks make a double click.
+ulong g_timestamp = 1'000'000;
+}  // namespace
+
+QPoint ScreenPointer::PixelOf(QPointF logical) const {
+  return {static_cast<int>(std::floor(logical.x() * Ratio() + 0.5)),
+          static_cast<int>(std::floor(logical.y() * Ratio() + 0.5))};
+}
+
+void ScreenPointer::MoveTo(QPoint pixel) {
+  at_ = pixel;
+  Send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
+}
+
+void ScreenPointer::Click() {
+  Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+  Send(QEvent::MouseButtonRelease, Qt::NoButton, Qt::LeftButton);
+  g_timestamp += 2 * static_cast<ulong>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+void ScreenPointer::Send(QEvent::Type type, Qt::MouseButtons held, Qt::MouseButton button) {
+  // Qt's entry for test input takes logical positions and scales them to the platform's
+  // pixels before it hands them on as a platform's event.
+  const QPointF local = QPointF(at_) / Ratio();
+  qt_handleMouseEvent(window_, local, window_->mapToGlobal(local), held, button, type,
+                      Qt::NoModifier, static_cast<int>(++g_timestamp));
+  QCoreApplication::processEvents();
+}
+
+}  // namespace qttest
