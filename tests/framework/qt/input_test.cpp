@@ -136,19 +136,7 @@ struct ClickCase {
 class WindowMouseDown : public QtTest, public ::testing::WithParamInterface<ClickCase> {};
 
 TEST_P(WindowMouseDown, OnlyALeftClickOnTheBackground) {
-  static const fw::ClassInfo info = [] {
-    fw::ClassInfo c = fw::DeriveClass("QtTest.ClickWindow", fw::WindowClass());
-    c.events.MouseDown = [](fw::Window& w, fw::Int32 x, fw::Int32 y) {
-      w.SetTitle(std::to_string(x) + "," + std::to_string(y));
-      return true;
-    };
-    return c;
-  }();
-  auto clicks = fw::CreateWindowObject<fw::Window>(info);
-  clicks->SetWidth(724);
-  clicks->SetHeight(540);
-  clicks->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(WidgetOf(*clicks)));
+  std::shared_ptr<fw::Window> clicks = ShowClickWindow(724, 540);
 
   Add<fw::Label>(*clicks, "StaticText1", 20, 20, 100, 30);
   fw::PopupMenu& popup = Add<fw::PopupMenu>(*clicks, "PopupMenu1", 195, 34, 153, 30);

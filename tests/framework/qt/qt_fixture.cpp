@@ -1,6 +1,7 @@
 #include "qt_fixture.h"
 
 #include <QTest>
+#include <string>
 
 namespace qttest {
 
@@ -20,6 +21,23 @@ std::shared_ptr<fw::Window> QtTest::ShowWindow(fw::Int32 width, fw::Int32 height
   window->SetWidth(width);
   window->SetHeight(height);
   window->SetTitle("test");
+  window->Show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(WidgetOf(*window)));
+  return window;
+}
+
+std::shared_ptr<fw::Window> QtTest::ShowClickWindow(fw::Int32 width, fw::Int32 height) {
+  static const fw::ClassInfo info = [] {
+    fw::ClassInfo c = fw::DeriveClass("QtTest.ClickWindow", fw::WindowClass());
+    c.events.MouseDown = [](fw::Window& w, fw::Int32 x, fw::Int32 y) {
+      w.SetTitle(std::to_string(x) + "," + std::to_string(y));
+      return true;
+    };
+    return c;
+  }();
+  std::shared_ptr<fw::Window> window = fw::CreateWindowObject<fw::Window>(info);
+  window->SetWidth(width);
+  window->SetHeight(height);
   window->Show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(WidgetOf(*window)));
   return window;

@@ -23,6 +23,9 @@ class QtTest : public testsupport::HeadlessTest {
   // A shown window of a plain test class, `width` x `height`, exposed on the offscreen screen.
   std::shared_ptr<fw::Window> ShowWindow(fw::Int32 width = 400, fw::Int32 height = 300);
 
+  // A shown window whose MouseDown writes its X and Y into its title ("601,403") and is handled.
+  std::shared_ptr<fw::Window> ShowClickWindow(fw::Int32 width, fw::Int32 height);
+
   // Registers a new control of class T in `window` at window coordinates, optionally inside
   // the named container.
   template <class T>

@@ -179,20 +179,7 @@ TEST_F(ScaledInput, EveryScreenPixelIsOneStepWithItsSign) {
 }
 
 TEST_F(ScaledInput, TheWindowsMouseDownIsInScreenPixels) {
-  static const fw::ClassInfo info = [] {
-    fw::ClassInfo c = fw::DeriveClass("QtTest.ScaledClickWindow", fw::WindowClass());
-    c.events.MouseDown = [](fw::Window& w, fw::Int32 x, fw::Int32 y) {
-      w.SetTitle(std::to_string(x) + "," + std::to_string(y));
-      return true;
-    };
-    return c;
-  }();
-  auto window = fw::CreateWindowObject<fw::Window>(info);
-  window->SetWidth(724);
-  window->SetHeight(540);
-  window->Show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(WidgetOf(*window)));
-
+  std::shared_ptr<fw::Window> window = ShowClickWindow(724, 540);
   ScreenPointer pointer(HandleOf(*window));
   pointer.MoveTo({601, 403});
   pointer.Click();
