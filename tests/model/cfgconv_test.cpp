@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <random>
 
 #include "model/module1.h"
@@ -32,6 +33,9 @@ struct NamedCase {
   std::vector<int> bits;  // from index 0
   Values expected;        // setval(1..20)
 };
+void PrintTo(const NamedCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class CfgconvCases : public CfgconvTest, public ::testing::WithParamInterface<NamedCase> {};
 
