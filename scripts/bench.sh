@@ -6,7 +6,10 @@
 #   bash scripts/bench.sh            medians of 5 repetitions
 #   bash scripts/bench.sh --quick    one repetition each, for a first look
 #
-# Google Benchmark's own console output goes to build-bench/bench.log.
+# Installs what it needs as scripts/setup.sh does. The build's output goes to
+# build-bench/build.log, Google Benchmark's own console output to build-bench/bench.log; if a
+# step fails, the script says which on its standard error, with the end of its log, and exits
+# with status 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,18 +21,39 @@ case "${1:-}" in
   *) echo "usage: $0 [--quick]" >&2; exit 2 ;;
 esac
 
+# fail STEP STATUS [LOG]: says on standard error which step failed, and where its log is
+# and how it ends, and exits.
+fail() {
+  if (($# > 2)); then
+    echo "bench.sh: $1 failed (status $2); log: $3" >&2
+    tail -n 20 "$3" >&2
+  else
+    echo "bench.sh: $1 failed (status $2)" >&2
+  fi
+  exit 1
+}
+
+# The table alone goes to standard output.
+bash scripts/setup.sh >&2 || fail "installing the packages (scripts/setup.sh)" $?
+
 build=${BENCH_BUILD_DIR:-build-bench}
+mkdir -p "$build"
+buildlog="$build/build.log"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUPIREO_BENCH=ON \
-  -DNUPIREO_TESTS=OFF -DNUPIREO_SANITIZE=OFF >/dev/null
-cmake --build "$build" --target nupireo_bench nupireo_bench_qt nupireo_bench_startup >/dev/null
+  -DNUPIREO_TESTS=OFF -DNUPIREO_SANITIZE=OFF >"$buildlog" 2>&1 ||
+  fail "configuring the benchmark build" $? "$buildlog"
+cmake --build "$build" --target nupireo_bench nupireo_bench_qt nupireo_bench_startup \
+  >>"$buildlog" 2>&1 || fail "building the benchmarks" $? "$buildlog"
 
 flags=(--markdown --benchmark_min_time=0.3 --benchmark_repetitions="$repetitions")
 if ((repetitions > 1)); then flags+=(--benchmark_report_aggregates_only=true); fi
 log="$build/bench.log"
 : >"$log"
-headless=$("$build/bench/nupireo_bench" "${flags[@]}" 2>>"$log")
-qt=$("$build/bench/nupireo_bench_qt" "${flags[@]}" 2>>"$log")
-startup=$("$build/bench/nupireo_bench_startup" --markdown --runs "$runs" 2>>"$log")
+headless=$("$build/bench/nupireo_bench" "${flags[@]}" 2>>"$log") ||
+  fail nupireo_bench $? "$log"
+qt=$("$build/bench/nupireo_bench_qt" "${flags[@]}" 2>>"$log") || fail nupireo_bench_qt $? "$log"
+startup=$("$build/bench/nupireo_bench_startup" --markdown --runs "$runs" 2>>"$log") ||
+  fail nupireo_bench_startup $? "$log"
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 qtversion=$(pkg-config --modversion Qt6Core 2>/dev/null || echo "?")

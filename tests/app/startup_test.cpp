@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -126,6 +127,9 @@ struct Failure {
   void (*event)();
   const char* report;
 };
+void PrintTo(const Failure& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class FailureTest : public CourseTest, public ::testing::WithParamInterface<Failure> {};
 

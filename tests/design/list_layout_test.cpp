@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct LayoutCase {
   std::string writes;
   bool inPanel = false;
 };
+void PrintTo(const LayoutCase& c, std::ostream* out) {
+  *out << c.label;
+}
 
 template <class T>
 std::function<fw::Object&(fw::Window&)> Control(std::string name) {

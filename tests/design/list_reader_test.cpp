@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ struct ReadCase {
   Bytes list;
   std::string writes;
 };
+void PrintTo(const ReadCase& c, std::ostream* out) {
+  *out << c.label;
+}
 
 std::vector<ReadCase> ReadCases() {
   return {
@@ -109,6 +113,9 @@ struct BadCase {
   std::string entry;
   std::size_t offset;
 };
+void PrintTo(const BadCase& c, std::ostream* out) {
+  *out << c.label;
+}
 
 std::vector<BadCase> BadCases() {
   return {

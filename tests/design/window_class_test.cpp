@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,9 @@ struct ClassCase {
   Names hidden;
   bool handlesMouseDown;
 };
+void PrintTo(const ClassCase& c, std::ostream* out) {
+  *out << c.label;
+}
 
 std::vector<ClassCase> ClassCases() {
   return {

@@ -23,7 +23,7 @@ struct SteppingCase {
 };
 
 std::ostream& operator<<(std::ostream& out, const SteppingCase& c) {
-  return out << "item " << c.item;
+  return out << "Item" << c.item;
 }
 
 const SteppingCase kSteppingCases[] = {
@@ -85,7 +85,8 @@ TEST_P(ValueStepping, StepsAndWrapsPastTheLargestValue) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, ValueStepping, ::testing::ValuesIn(kSteppingCases));
+INSTANTIATE_TEST_SUITE_P(Items, ValueStepping, ::testing::ValuesIn(kSteppingCases),
+                         [](const auto& info) { return "Item" + fw::Str(info.param.item); });
 
 TEST_F(SetformTest, OnlySpeedEditingClearsTheFineAdjustmentBox) {
   Module1::setval(16) = 1;

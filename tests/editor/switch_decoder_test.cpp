@@ -126,7 +126,8 @@ TEST_P(PressStep, DecodesPressesOfThisStep) {
   EXPECT_EQ(Module1::sphase, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, PressStep, ::testing::Values(1, 15, 20));
+INSTANTIATE_TEST_SUITE_P(Steps, PressStep, ::testing::Values(1, 15, 20),
+                         [](const auto& info) { return "Step" + fw::Str(info.param); });
 
 TEST_F(SetformTest, StrayPointerPaintsThePanelUntilTheEnd) {
   OpenSettings();

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "framework/framework.h"
@@ -103,6 +104,9 @@ struct MissingPicture {
   const char* name;
   void (*prepare)(const fs::path& resources);
 };
+void PrintTo(const MissingPicture& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class MissingPictureTest : public PictureTest,
                            public ::testing::WithParamInterface<MissingPicture> {};

@@ -126,11 +126,11 @@ TEST_F(Input, PushButtonPressAndClick) {
 
 // Where a click lands, and whether the window's MouseDown hears of it.
 struct ClickCase {
-  const char* what;
+  const char* name;
   QPoint at;
   Qt::MouseButton button;
   bool windowMouseDown;
-  friend void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.what; }
+  friend void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class WindowMouseDown : public QtTest, public ::testing::WithParamInterface<ClickCase> {};
@@ -154,19 +154,20 @@ TEST_P(WindowMouseDown, OnlyALeftClickOnTheBackground) {
   QTest::mouseClick(HandleOf(*clicks), c.button, Qt::NoModifier, c.at);
   const std::string expected =
       c.windowMouseDown ? std::to_string(c.at.x()) + "," + std::to_string(c.at.y()) : std::string();
-  EXPECT_EQ(clicks->Title(), expected) << c.what;
+  EXPECT_EQ(clicks->Title(), expected) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Clicks, WindowMouseDown,
-    ::testing::Values(ClickCase{"background", {600, 200}, Qt::LeftButton, true},
-                      ClickCase{"background, right button", {600, 200}, Qt::RightButton, false},
-                      ClickCase{"label", {30, 30}, Qt::LeftButton, false},
-                      ClickCase{"disabled pop-up", {250, 45}, Qt::LeftButton, false},
-                      ClickCase{"disabled button", {350, 310}, Qt::LeftButton, false},
-                      ClickCase{"enabled button, right button", {50, 310}, Qt::RightButton, false},
-                      ClickCase{"inside the group box", {400, 385}, Qt::LeftButton, false},
-                      ClickCase{"disabled slider", {600, 130}, Qt::LeftButton, false}));
+    ::testing::Values(ClickCase{"Background", {600, 200}, Qt::LeftButton, true},
+                      ClickCase{"BackgroundRightButton", {600, 200}, Qt::RightButton, false},
+                      ClickCase{"Label", {30, 30}, Qt::LeftButton, false},
+                      ClickCase{"DisabledPopup", {250, 45}, Qt::LeftButton, false},
+                      ClickCase{"DisabledButton", {350, 310}, Qt::LeftButton, false},
+                      ClickCase{"EnabledButtonRightButton", {50, 310}, Qt::RightButton, false},
+                      ClickCase{"InsideTheGroupBox", {400, 385}, Qt::LeftButton, false},
+                      ClickCase{"DisabledSlider", {600, 130}, Qt::LeftButton, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qttest

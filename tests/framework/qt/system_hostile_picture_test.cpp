@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 
 #include "framework/qt/picture_decoder.h"
 #include "qt_fixture.h"
@@ -46,6 +47,9 @@ struct PictureCase {
   QByteArray (*bytes)();
   bool shows;
 };
+void PrintTo(const PictureCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 // Whatever lies in Resources/ under the picture's name, the start window opens complete; the
 // picture shows or the well stays empty, and no decoded picture exceeds the decoder's limit.
