@@ -114,7 +114,10 @@ int main(int argc, char** argv) {
   for (int run = -1; run < runs; ++run) {
     for (int k = 0; k < kPrograms; ++k) {
       std::optional<Sample> s = RunOnce(programs[k]);
-      if (!s) return 1;
+      if (!s) {
+        if (ownRuntime) rmdir(runtime);
+        return 1;
+      }
       if (run < 0) continue;
       millis[k].push_back(s->millis);
       mib[k].push_back(s->peakMiB);
