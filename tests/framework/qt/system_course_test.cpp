@@ -6,47 +6,13 @@
 #include <QTimer>
 #include <random>
 
-#include "app/menu_bar1.h"
-#include "app/startup.h"
 #include "framework/qt/qt_loop.h"
 #include "model/module1.h"
-#include "qt_fixture.h"
 #include "support/device_sim.h"
-#include "system_drive.h"
+#include "system_course.h"
 
 namespace qttest {
 namespace {
-
-constexpr const char* kStart = "Startform.Startform";
-constexpr const char* kSettings = "Setform.Setform";
-
-// Whole runs of the program, app::main() to its exit status, on the real widgets.
-class SystemCourse : public QtTest {
- protected:
-  void TearDown() override {
-    app::MenuBar1::_implicitInstance.Exit();
-    QtTest::TearDown();
-  }
-
-  // Runs the program with the script started inside its loop; a run that hangs is ended.
-  fw::Int32 Run(Script& script, bool toTheEnd = true) {
-    script.Start();
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-      ADD_FAILURE() << "the program did not end";
-      fw::Quit(0);
-    });
-    watchdog.start(20000);
-    const fw::Int32 status = app::main();
-    EXPECT_EQ(script.Finished(), toTheEnd);
-    return status;
-  }
-
-  static QPushButton* Button(const char* window, const char* name) {
-    return qobject_cast<QPushButton*>(WidgetOf(*WindowNamed(window).Get<fw::PushButton>(name)));
-  }
-};
 
 TEST_F(SystemCourse, AReadOutOverTheRealButtonDecodesEveryBit) {
   std::mt19937 rng(5150);
@@ -122,9 +88,7 @@ TEST_F(SystemCourse, PressesOverTheRealDescriptionPanelDriveTheEditor) {
 }
 
 void TypeQuitShortcut(const char* window) {
-  QWidget* widget = WidgetOf(WindowNamed(window));
-  widget->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+  ActivateWindow(window);
   QTest::keyClick(HandleNamed(window), Qt::Key_Q, Qt::ControlModifier);
 }
 
