@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "framework/qt/control_kinds.h"
@@ -9,11 +10,23 @@
 namespace fw::qt {
 
 namespace {
+// Return and Enter are the window's: it presses its default button. Qt's button would click
+// itself instead when it has the focus and is drawn as default.
+class ButtonWidget : public QPushButton {
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      event->ignore();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
+  }
+};
+
 class PushButtonPeer : public ControlPeer {
  public:
   explicit PushButtonPeer(PushButton& control)
-      : ControlPeer(control, new QPushButton()), control_(control) {
-    Button()->setFocusPolicy(Qt::NoFocus);
+      : ControlPeer(control, new ButtonWidget()), control_(control) {
     Button()->setAutoDefault(false);
     QObject::connect(Button(), &QPushButton::clicked, Context(),
                      [&control] { Deliver([&control] { control.Action.Raise(); }); });
@@ -41,7 +54,6 @@ class CheckBoxPeer : public ControlPeer {
  public:
   explicit CheckBoxPeer(CheckBox& control)
       : ControlPeer(control, new QCheckBox()), control_(control) {
-    Box()->setFocusPolicy(Qt::NoFocus);
     // The user's click changes the framework's value; the framework's value is what shows.
     QObject::connect(Box(), &QCheckBox::clicked, Context(), [&control](bool checked) {
       Deliver([&control, checked] { control.SetValue(checked); });

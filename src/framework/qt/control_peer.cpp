@@ -97,6 +97,9 @@ void ControlPeer::Changed(Prop prop) {
     case Prop::Enabled:
       widget_->setEnabled(control_.Enabled());
       break;
+    case Prop::TabStop:
+      ApplyTabStop();
+      break;
     case Prop::Binding:
       if (control_.MouseMove.IsBound()) widget_->setMouseTracking(true);
       break;
@@ -142,6 +145,13 @@ void ControlPeer::PlaceContained() const {
     if (rect == nullptr || rect->Parent() != &control_) continue;
     if (ControlPeer* peer = PeerOf(*rect)) peer->Place();
   }
+}
+
+void ControlPeer::ApplyTabStop() {
+  // Without its tab stop a control still takes the focus from a click, as its class does.
+  Qt::FocusPolicy policy = class_focus_;
+  if (!control_.TabStop()) policy = (policy & Qt::ClickFocus) ? Qt::ClickFocus : Qt::NoFocus;
+  widget_->setFocusPolicy(policy);
 }
 
 QFont ControlPeer::FontOf(const TextControl& control) {

@@ -58,9 +58,13 @@ class ControlPeer : public Peer {
   void AttachToContainer();
   void PlaceContained() const;
 
+  void ApplyTabStop();
+
   RectControl& control_;
   QPointer<QWidget> widget_;
   QPointer<InputFilter> filter_;
+  // How the widget's class takes the focus on this platform, read from the new widget.
+  const Qt::FocusPolicy class_focus_ = widget_->focusPolicy();
 };
 
 // A property that FontOf reads.

@@ -38,8 +38,8 @@ class SliderPeer : public ControlPeer {
  public:
   explicit SliderPeer(Slider& control)
       : ControlPeer(control, new QSlider(Qt::Horizontal)), control_(control) {
-    Bar()->setFocusPolicy(Qt::NoFocus);
-    // The user's drag changes the framework's value; the peer's own writes do not come back.
+    // The user's drag or keys change the framework's value; the peer's own writes do not come
+    // back.
     QObject::connect(Bar(), &QSlider::valueChanged, Context(), [this, &control](int value) {
       if (applying_ || value == control.Value()) return;
       Deliver([&control, value] { control.SetValue(value); });
@@ -97,7 +97,6 @@ class PopupMenuPeer : public ControlPeer {
  public:
   explicit PopupMenuPeer(PopupMenu& control)
       : ControlPeer(control, new QComboBox()), control_(control) {
-    Box()->setFocusPolicy(Qt::NoFocus);
     // The user's choice becomes the framework's ListIndex.
     QObject::connect(Box(), &QComboBox::activated, Context(), [&control](int index) {
       if (index == control.ListIndex()) return;

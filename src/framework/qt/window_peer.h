@@ -23,6 +23,11 @@ class WindowWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // The keyboard (window_keyboard.cpp): Return, Enter and Esc press the default and cancel
+  // buttons, Tab follows the framework's keyboard order, activation focuses its first stop.
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   Window* window_;

@@ -1,5 +1,6 @@
 #include "qt_fixture.h"
 
+#include <QApplication>
 #include <QTest>
 #include <string>
 
@@ -60,6 +61,14 @@ QWindow* HandleOf(const fw::Window& window) {
 QPoint InWindow(const fw::Control& control, int x, int y) {
   QWidget* widget = WidgetOf(control);
   return widget->mapTo(widget->window(), QPoint(x, y));
+}
+
+std::string FocusedControl(const fw::Window& window) {
+  QWidget* focus = QApplication::focusWidget();
+  for (const std::unique_ptr<fw::Control>& control : window.Controls()) {
+    if (focus != nullptr && WidgetOf(*control) == focus) return control->RegisteredName();
+  }
+  return "";
 }
 
 }  // namespace qttest

@@ -53,4 +53,7 @@ QWindow* HandleOf(const fw::Window& window);
 // The point at `(x, y)` of the control's own pixels in its window's content coordinates.
 QPoint InWindow(const fw::Control& control, int x, int y);
 
+// The registered name of the window's control whose widget has the keyboard focus, or "".
+std::string FocusedControl(const fw::Window& window);
+
 }  // namespace qttest

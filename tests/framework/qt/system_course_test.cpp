@@ -8,22 +8,11 @@
 
 #include "framework/qt/qt_loop.h"
 #include "model/module1.h"
-#include "qt_fixture.h"
 #include "support/device_sim.h"
-#include "system_drive.h"
+#include "system_course.h"
 
 namespace qttest {
 namespace {
-
-constexpr const char* kStart = "Startform.Startform";
-constexpr const char* kSettings = "Setform.Setform";
-
-class SystemCourse : public ProgramRun {
- protected:
-  static QPushButton* Button(const char* window, const char* name) {
-    return qobject_cast<QPushButton*>(WidgetOf(*WindowNamed(window).Get<fw::PushButton>(name)));
-  }
-};
 
 TEST_F(SystemCourse, AReadOutOverTheRealButtonDecodesEveryBit) {
   std::mt19937 rng(5150);
@@ -99,9 +88,7 @@ TEST_F(SystemCourse, PressesOverTheRealDescriptionPanelDriveTheEditor) {
 }
 
 void TypeQuitShortcut(const char* window) {
-  QWidget* widget = WidgetOf(WindowNamed(window));
-  widget->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+  ActivateWindow(window);
   QTest::keyClick(HandleNamed(window), Qt::Key_Q, Qt::ControlModifier);
 }
 

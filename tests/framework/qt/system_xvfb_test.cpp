@@ -212,4 +212,76 @@ INSTANTIATE_TEST_SUITE_P(Factors, ScaledRealProgram,
                            return std::string(info.param.name);
                          });
 
+// The real program driven from the keyboard: xdotool types through XTest into the window
+// that has the X input focus. There is no window manager, so the program's own activation of
+// its window must give it that focus.
+class RealProgramKeys : public RealProgram {
+ protected:
+  // Starts the program; gives its start window once that is shown and has the focus.
+  QString StartWithFocus() {
+    program_.setProcessEnvironment(Environment());
+    program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program_.start(QStringLiteral(NUPIREO_PROGRAM), {});
+    EXPECT_TRUE(program_.waitForStarted(10000));
+    const QString start = WaitForWindow(QStringLiteral("^ヌピレオ設定 Ver\\.5\\.0$"));
+    EXPECT_TRUE(HasFocus(start));
+    return start;
+  }
+
+  // Whether the window has the input focus, or gets it within a few seconds.
+  bool HasFocus(const QString& window) {
+    for (int n = 0; n < 100; ++n) {
+      if (Xdo({QStringLiteral("getwindowfocus")}) == window) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+  }
+
+  void Key(const QString& key) { Xdo({QStringLiteral("key"), key}); }
+
+  void ExpectEndsWithStatusZero() {
+    ASSERT_TRUE(program_.waitForFinished(15000)) << "the program did not end";
+    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_.exitCode(), 0);
+  }
+};
+
+TEST_F(RealProgramKeys, EscOnTheStartWindowEndsTheRunWithStatusZero) {
+  ASSERT_FALSE(StartWithFocus().isEmpty());
+  Key(QStringLiteral("Escape"));
+  ExpectEndsWithStatusZero();
+}
+
+TEST_F(RealProgramKeys, ReturnArmsTheReadOutThatThePointerStepsThenCarry) {
+  const QString start = StartWithFocus();
+  ASSERT_FALSE(start.isEmpty());
+  // The pointer rests one pixel below the button's centre; Return takes the place of the
+  // device's click, and the steps that follow carry the bits.
+  const QPoint centre = Origin(start) + QPoint(8, 415) +
+                        QPoint(testsupport::kButtonCentre.x, testsupport::kButtonCentre.y);
+  Xdo({QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y() + 1)});
+  Key(QStringLiteral("Return"));
+  std::mt19937 rng(1717);
+  std::vector<int> bits = testsupport::RandomBits(rng);
+  bits[0] = 1, bits[1] = 0, bits[2] = 0;  // minor version 4 + 1
+  bits[4] = 0, bits[5] = 1;               // major version 2 + 2
+  QStringList steps;
+  testsupport::Point at{testsupport::kButtonCentre.x, testsupport::kButtonCentre.y + 1};
+  for (const testsupport::Point& p : testsupport::ReadoutMoves(bits)) {
+    Relative(steps, p.x - at.x, p.y - at.y);
+    at = p;
+  }
+  Xdo(steps);
+
+  const QString settings = WaitForWindow(QStringLiteral("Hard: Ver\\.4\\.5$"));
+  ASSERT_FALSE(settings.isEmpty());
+  ASSERT_TRUE(HasFocus(settings));
+  // The settings window has no cancel button, and its default button binds nothing.
+  Key(QStringLiteral("Escape"));
+  Key(QStringLiteral("Return"));
+  EXPECT_FALSE(program_.waitForFinished(500));
+  Key(QStringLiteral("ctrl+q"));
+  ExpectEndsWithStatusZero();
+}
+
 }  // namespace
