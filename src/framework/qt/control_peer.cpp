@@ -31,8 +31,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       // A move with a button held belongs to the press.
       if (mouse->buttons() != Qt::NoButton || !control.MouseMove.IsBound()) return false;
-      const ScreenPixels at = ScreenPixelPosition(*peer->widget_, *mouse);
       if (peer->widget_->isEnabled()) {
+        const ScreenPixels at = ScreenPixelPosition(*peer->widget_, *mouse);
         Deliver([&control, at] { control.MouseMove.Raise(at.x, at.y); });
       }
       // The peer may be gone now; only `this`, which goes later, is still safe.

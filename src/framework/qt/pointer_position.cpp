@@ -20,16 +20,13 @@ class PointerTrack : public QObject {
     return false;
   }
 
-  // The kept position if it is the one from which Qt rounded `rounded`, a position in the
-  // same window's whole units.
-  bool Match(QPointF rounded, QPointF& at) const {
+  // The kept position if Qt rounded `rounded`, a position in the same window's whole units,
+  // from it; otherwise `rounded`.
+  QPointF Unrounded(QPointF rounded) const {
     constexpr double kHalf = 0.5 + 1e-6;
-    if (!known_ || std::abs(at_.x() - rounded.x()) > kHalf ||
-        std::abs(at_.y() - rounded.y()) > kHalf) {
-      return false;
-    }
-    at = at_;
-    return true;
+    const bool same = known_ && std::abs(at_.x() - rounded.x()) <= kHalf &&
+                      std::abs(at_.y() - rounded.y()) <= kHalf;
+    return same ? at_ : rounded;
   }
 
  private:
@@ -72,7 +69,7 @@ ScreenPixels ScreenPixelPosition(const QWidget& widget, const QMouseEvent& event
   // that the origin's share is the same for every event over the widget.
   const QPoint origin = widget.mapTo(top, QPoint(0, 0));
   QPointF inWindow = event.position() + QPointF(origin);
-  if (const PointerTrack* track = TrackOf(handle)) track->Match(inWindow, inWindow);
+  if (const PointerTrack* track = TrackOf(handle)) inWindow = track->Unrounded(inWindow);
   return {Clamped(ToPixels(inWindow.x(), ratio) - ToPixels(origin.x(), ratio)),
           Clamped(ToPixels(inWindow.y(), ratio) - ToPixels(origin.y(), ratio))};
 }
