@@ -2,25 +2,23 @@
 
 #include "framework/controls.h"
 #include "framework/event_loop.h"
+#include "framework/run_state.h"
 
 namespace fw {
 
-namespace {
-std::unique_ptr<EventLoop>& InstalledLoop() {
-  static std::unique_ptr<EventLoop> loop;
-  return loop;
+void SetEventLoop(std::unique_ptr<EventLoop> loop) {
+  CurrentRun().loop = std::move(loop);
 }
-}  // namespace
-
-void SetEventLoop(std::unique_ptr<EventLoop> loop) { InstalledLoop() = std::move(loop); }
 
 EventLoop& Loop() {
-  auto& loop = InstalledLoop();
+  auto& loop = CurrentRun().loop;
   if (!loop) loop = std::make_unique<HeadlessLoop>();
   return *loop;
 }
 
-HeadlessLoop* Headless() { return dynamic_cast<HeadlessLoop*>(&Loop()); }
+HeadlessLoop* Headless() {
+  return dynamic_cast<HeadlessLoop*>(&Loop());
+}
 
 void HeadlessLoop::Run() {
   std::size_t next = 0;
@@ -69,10 +67,9 @@ std::int64_t HeadlessLoop::NextTickIn(const Timer& timer) const {
 void HeadlessLoop::Advance(std::int64_t ms) {
   const std::int64_t end = now_ + ms;
   while (!quit_) {
-    auto earliest = std::min_element(timers_.begin(), timers_.end(),
-                                     [](const Scheduled& a, const Scheduled& b) {
-                                       return a.due < b.due;
-                                     });
+    auto earliest =
+        std::min_element(timers_.begin(), timers_.end(),
+                         [](const Scheduled& a, const Scheduled& b) { return a.due < b.due; });
     if (earliest == timers_.end() || earliest->due > end) break;
     Timer& timer = *earliest->timer;
     now_ = earliest->due;

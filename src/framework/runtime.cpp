@@ -5,28 +5,23 @@
 #include "framework/class_info.h"
 #include "framework/event_loop.h"
 #include "framework/menu.h"
+#include "framework/run_state.h"
 
 namespace fw {
 
 namespace {
-struct RuntimeState {
-  std::shared_ptr<Application> application;
-  ExceptionHelper helper = nullptr;
-  bool quit = false;
-  Int32 exit_code = 0;
-  bool unhandled = false;
-  std::string last_unhandled;
-};
-
-RuntimeState& State() {
-  static RuntimeState state;
-  return state;
+RunState::Course& State() {
+  return CurrentRun().course;
 }
 
-void CallStartup(void* routine) { reinterpret_cast<void (*)()>(routine)(); }
+void CallStartup(void* routine) {
+  reinterpret_cast<void (*)()>(routine)();
+}
 }  // namespace
 
-bool EventsDelivered() { return !State().quit; }
+bool EventsDelivered() {
+  return !State().quit;
+}
 
 Application::Application() {
   if (PeerFactory* factory = ActivePeerFactory()) SetPeer(factory->CreateApplicationPeer(*this));
@@ -37,7 +32,11 @@ void Application::SetMenuBar(std::shared_ptr<MenuBar> bar) {
   Changed(Prop::MenuBar, menu_bar_ ? menu_bar_->Name() : std::string());
 }
 
-void RuntimeInit() { State() = RuntimeState{}; }
+void RuntimeInit() {
+  RunState& run = CurrentRun();
+  run.course = RunState::Course{};
+  run.application.reset();
+}
 
 void InitializeFrameworkClasses() {
   for (const ClassInfo* info : {&ObjectClass(), &WindowClass(), &ApplicationClass(), &TimerClass(),
@@ -46,7 +45,9 @@ void InitializeFrameworkClasses() {
   }
 }
 
-void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = helper; }
+void RuntimeSetExceptionHelper(ExceptionHelper helper) {
+  State().helper = helper;
+}
 
 void RunFrameworkInitialization(void (*startup)()) {
   void* routine = reinterpret_cast<void*>(startup);
@@ -63,10 +64,12 @@ void RuntimeInitExternalClasses() {}
 void InitPluginEntrypoints() {}
 
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application) {
-  State().application = std::move(application);
+  CurrentRun().application = std::move(application);
 }
 
-Application* TheApplication() { return State().application.get(); }
+Application* TheApplication() {
+  return CurrentRun().application.get();
+}
 
 void RuntimeRun() {
   if (State().quit) return;
@@ -87,21 +90,25 @@ void UnhandledException(std::exception_ptr exception) {
 }
 
 Int32 RuntimeExit() {
-  RuntimeState& state = State();
+  const RunState::Course& state = State();
   Int32 status = state.unhandled ? 1 : state.exit_code;
-  state.application.reset();
+  CurrentRun().application.reset();
   return status;
 }
 
 void Quit(Int32 code) {
-  RuntimeState& state = State();
+  RunState::Course& state = State();
   if (!state.quit) state.exit_code = code;
   state.quit = true;
   Loop().Quit();
 }
 
-bool QuitRequested() { return State().quit; }
+bool QuitRequested() {
+  return State().quit;
+}
 
-const std::string& LastUnhandledException() { return State().last_unhandled; }
+const std::string& LastUnhandledException() {
+  return State().last_unhandled;
+}
 
 }  // namespace fw

@@ -3,26 +3,34 @@
 #include <algorithm>
 
 #include "framework/menu.h"
+#include "framework/run_state.h"
 
 namespace fw {
 
 namespace {
 // The framework holds every window from its creation until it is closed.
 std::vector<std::shared_ptr<Window>>& WindowList() {
-  static std::vector<std::shared_ptr<Window>> windows;
-  return windows;
+  return CurrentRun().windows;
 }
 
 std::unordered_map<std::string, std::weak_ptr<Window>>& ImplicitWindows() {
-  static std::unordered_map<std::string, std::weak_ptr<Window>> registry;
-  return registry;
+  return CurrentRun().implicit_windows;
 }
 }  // namespace
 
 Window::~Window() {
-  // Controls go before the peer of the window that draws them.
+  // Whatever drops the last reference, the platform lets go of the controls before they go.
+  DropPeers();
   by_name_.clear();
   controls_.clear();
+}
+
+void Window::DropPeers() {
+  // The window's own first: once it has let go, nothing that the going widgets set off in the
+  // platform (a focus moving away from a hidden button) reaches this window.
+  DropPeer();
+  for (auto& control : controls_)
+    control->DropPeer();
 }
 
 void Window::Created(const ClassInfo& info) {
@@ -43,7 +51,9 @@ void Window::Show() {
   SetVisible(true);
 }
 
-void Window::Hide() { SetVisible(false); }
+void Window::Hide() {
+  SetVisible(false);
+}
 
 void Window::Close() {
   if (closed_) return;
@@ -53,8 +63,7 @@ void Window::Close() {
   if (it != ImplicitWindows().end() && it->second.lock() == keep) ImplicitWindows().erase(it);
   auto& list = WindowList();
   list.erase(std::remove(list.begin(), list.end(), keep), list.end());
-  for (auto& control : controls_) control->DropPeer();
-  DropPeer();
+  DropPeers();
 }
 
 void Window::AddControl(const std::string& name, std::unique_ptr<Control> control) {
@@ -89,16 +98,16 @@ std::shared_ptr<Window> GetImplicitWindow(const std::string& fullName) {
   return it == ImplicitWindows().end() ? nullptr : it->second.lock();
 }
 
-const std::vector<std::shared_ptr<Window>>& Windows() { return WindowList(); }
+const std::vector<std::shared_ptr<Window>>& Windows() {
+  return WindowList();
+}
 
 void ReleaseWindows() {
   ImplicitWindows().clear();
   std::vector<std::shared_ptr<Window>> windows;
   windows.swap(WindowList());
-  for (auto& window : windows) {
-    for (auto& control : window->Controls()) control->DropPeer();
-    window->DropPeer();
-  }
+  for (auto& window : windows)
+    window->DropPeers();
 }
 
 }  // namespace fw

@@ -32,6 +32,8 @@ class Window : public Object, public std::enable_shared_from_this<Window> {
   // peer goes, and once the last reference is dropped its controls go with it.
   void Close();
   bool IsClosed() const { return closed_; }
+  // The platform lets go of the window and its controls; they go on headless.
+  void DropPeers();
 
   // A new control object of the given class, not yet registered.
   template <class T>

@@ -19,11 +19,8 @@ constexpr const char* kFontFamily = "IPAGothic";
 constexpr int kFontPixels = 12;
 
 void DropAllPeers() {
-  for (const std::shared_ptr<Window>& window : Windows()) {
-    for (const std::unique_ptr<Control>& control : window->Controls())
-      control->DropPeer();
-    window->DropPeer();
-  }
+  for (const std::shared_ptr<Window>& window : Windows())
+    window->DropPeers();
   if (fw::Application* application = TheApplication()) application->DropPeer();
 }
 }  // namespace
@@ -49,14 +46,18 @@ Platform::Platform(int& argc, char** argv) {
   // takes a third off drawing a new description, with the same pixels.
   font.setStyleStrategy(QFont::PreferNoShaping);
   QApplication::setFont(font);
+  KeepRunIn(&run_);
   g_current = this;
   Install();
 }
 
 Platform::~Platform() {
-  Uninstall();
-  // No widget may outlive the application.
+  // The run's objects let go of their widgets, then go themselves while the loop still
+  // lives; no widget may outlive the application.
   DropAllPeers();
+  run_.Release();
+  Uninstall();
+  KeepRunIn(nullptr);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   app_.reset();
   g_current = nullptr;

@@ -53,7 +53,7 @@ class RealProgramKeys : public RealProgram {
   // Starts the program; gives its start window once that is shown and has the focus.
   QString StartWithFocus() {
     StartProgram();
-    const QString start = WaitForWindow(QStringLiteral("^ヌピレオ設定 Ver\\.5\\.0$"));
+    const QString start = WaitForWindow(qttest::kStartTitle);
     EXPECT_TRUE(HasFocus(start));
     return start;
   }

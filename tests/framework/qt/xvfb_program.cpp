@@ -55,9 +55,9 @@ QProcessEnvironment RealProgram::Environment() const {
   return env;
 }
 
-void RealProgram::StartProgram() {
+void RealProgram::StartProgram(QProcess::ProcessChannelMode mode) {
   program_.setProcessEnvironment(Environment());
-  program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  program_.setProcessChannelMode(mode);
   program_.start(QStringLiteral(NUPIREO_PROGRAM), {});
   ASSERT_TRUE(program_.waitForStarted(10000));
 }
@@ -111,20 +111,15 @@ void RealProgram::Relative(QStringList& commands, int dx, int dy) {
            << QString::number(dy);
 }
 
-// The device's read-out as one XTest motion per screen pixel, then presses over the description
-// panel: long, long, short chooses finish with change, which ends the program. `scale` is the
-// windows' scale: design positions are multiplied by it, the device's steps are not.
-void RealProgram::ReadOutPressesAndFinishWithChange(double scale) {
-  // Random settings carrying hardware version 4.5.
+// The device's read-out over the start window as one XTest motion per screen pixel, with random
+// settings that carry hardware version 4.5. `scale` is the windows' scale: design positions
+// are multiplied by it, the device's steps are not.
+QString RealProgram::ReadOut(const QString& start, double scale) {
   std::mt19937 rng(4242);
   std::vector<int> bits = testsupport::RandomBits(rng);
   bits[0] = 1, bits[1] = 0, bits[2] = 0;  // minor version 4 + 1
   bits[4] = 0, bits[5] = 1;               // major version 2 + 2
 
-  StartProgram();
-
-  const QString start = WaitForWindow(QStringLiteral("^ヌピレオ設定 Ver\\.5\\.0$"));
-  ASSERT_FALSE(start.isEmpty());
   // The "設　定" button: 8, 415, 222 x 84 in the window's content. The click lands one pixel
   // below its centre, so that the move to the centre is the read-out's reference.
   const QPoint centre =
@@ -144,9 +139,19 @@ void RealProgram::ReadOutPressesAndFinishWithChange(double scale) {
   }
 
   const QString settings = WaitForWindow(QStringLiteral("Hard: Ver\\."));
-  ASSERT_FALSE(settings.isEmpty());
+  EXPECT_FALSE(settings.isEmpty());
   EXPECT_TRUE(
       Xdo({QStringLiteral("getwindowname"), settings}).endsWith(QStringLiteral("Hard: Ver.4.5")));
+  return settings;
+}
+
+// The read-out, then presses over the description panel: long, long, short chooses finish
+// with change, which ends the program.
+void RealProgram::ReadOutPressesAndFinishWithChange(double scale) {
+  StartProgram();
+  const QString start = WaitForWindow(kStartTitle);
+  ASSERT_FALSE(start.isEmpty());
+  ASSERT_FALSE(ReadOut(start, scale).isEmpty());
 
   // Over the description panel: a small move right and down arms the switch decoder (it is
   // a jump from the last position over the button); then long, long, short: finish with

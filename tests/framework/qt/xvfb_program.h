@@ -14,6 +14,9 @@
 // The real program on a real X server.
 namespace qttest {
 
+// The start window's title, as a pattern of xdotool's search.
+inline const QString kStartTitle = QStringLiteral("^ヌピレオ設定 Ver\\.5\\.0$");
+
 // Keeps every core busy while it lives, so that the program competes for the processor
 // while the pointer moves arrive.
 class BusyCores {
@@ -37,8 +40,8 @@ class RealProgram : public ::testing::Test {
   virtual QString ScreenSize() const { return QStringLiteral("1024x768x24"); }
   virtual QProcessEnvironment Environment() const;
 
-  // Starts the program with its standard error forwarded.
-  void StartProgram();
+  // Starts the program, its standard error forwarded or, with `mode`, kept apart.
+  void StartProgram(QProcess::ProcessChannelMode mode = QProcess::ForwardedErrorChannel);
   // Runs xdotool with the arguments; gives its output.
   QString Xdo(const QStringList& args);
   // The first visible window whose name matches, once there is one.
@@ -52,8 +55,10 @@ class RealProgram : public ::testing::Test {
 
   static void Relative(QStringList& commands, int dx, int dy);
 
-  // The device's read-out, then presses that choose finish with change, at the windows'
-  // scale `scale`.
+  // The device's read-out over the start window at the windows' scale `scale`; gives the
+  // settings window that it opens.
+  QString ReadOut(const QString& start, double scale = 1);
+  // The read-out, then presses that choose finish with change.
   void ReadOutPressesAndFinishWithChange(double scale);
 
   QString xvfb_;
