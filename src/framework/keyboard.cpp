@@ -51,6 +51,11 @@ PushButton* CancelButton(const Window& window) {
   return FirstUsableButton(window, [](const PushButton& b) { return b.Cancel(); });
 }
 
+PushButton* ReturnButton(const Window& window, Control* focused) {
+  auto* button = dynamic_cast<PushButton*>(focused);
+  return button != nullptr && IsUsable(*button) ? button : DefaultButton(window);
+}
+
 std::vector<RectControl*> KeyboardOrder(const Window& window) {
   // Each container's controls (the window's under nullptr), in creation order, then sorted.
   Contents contents;

@@ -14,11 +14,14 @@ class Window;
 // visible. A control inside a loop of containers cannot.
 bool IsUsable(const RectControl& control);
 
-// The button that Return and Enter press: the first push button, in creation order, that
-// is marked Default and usable; nullptr if there is none.
+// The window's default button: the first push button, in creation order, that is marked
+// Default and usable; nullptr if there is none.
 PushButton* DefaultButton(const Window& window);
 // The button that Esc presses: likewise, marked Cancel.
 PushButton* CancelButton(const Window& window);
+// The button that Return and Enter press: the control that has the keyboard focus (nullptr
+// for none) when it is a usable push button, else the default button.
+PushButton* ReturnButton(const Window& window, Control* focused);
 
 // Every control of the window in keyboard order: the window's own controls by TabIndex,
 // each container directly followed by its own controls in the same way; equal TabIndex

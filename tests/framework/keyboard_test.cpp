@@ -130,4 +130,45 @@ TEST_F(Keyboard, DefaultAndCancelAreTheFirstUsableMarkedButtons) {
   EXPECT_EQ(NameOf(fw::DefaultButton(*window_)), "InPanel");
 }
 
+struct ReturnCase {
+  const char* what;
+  const char* focused;  // nullptr: no control has the focus
+  std::function<void(fw::Window&)> change;
+  const char* pressed;
+};
+
+TEST_F(Keyboard, ReturnPressesTheFocusedUsableButtonElseTheDefault) {
+  const auto none = [](fw::Window&) {};
+  const ReturnCase cases[] = {
+      {"no focus", nullptr, none, "Go"},
+      {"the default button", "Go", none, "Go"},
+      {"another button", "Other", none, "Other"},
+      {"the cancel button", "Stop", none, "Stop"},
+      {"a button inside a container", "InPanel", none, "InPanel"},
+      {"a check box", "Check", none, "Go"},
+      {"a container", "Panel", none, "Go"},
+      {"a disabled button", "Other",
+       [](fw::Window& w) { w.Get<fw::PushButton>("Other")->SetEnabled(false); }, "Go"},
+      {"a button in a hidden container", "InPanel",
+       [](fw::Window& w) { w.Get<fw::Rectangle>("Panel")->SetVisible(false); }, "Go"},
+      {"a button with no default one", "Other",
+       [](fw::Window& w) { w.Get<fw::PushButton>("Go")->SetDefault(false); }, "Other"},
+      {"a check box with no default button", "Check",
+       [](fw::Window& w) { w.Get<fw::PushButton>("Go")->SetVisible(false); }, "none"},
+  };
+  for (const ReturnCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    window_ = fw::CreateWindowObject<fw::Window>(info_);
+    Add<fw::PushButton>("Other", 0);
+    Add<fw::PushButton>("Go", 1).SetDefault(true);
+    Add<fw::PushButton>("Stop", 2).SetCancel(true);
+    Add<fw::Rectangle>("Panel", 3);
+    Add<fw::PushButton>("InPanel", 0, "Panel");
+    Add<fw::CheckBox>("Check", 4);
+    c.change(*window_);
+    fw::Control* focused = c.focused != nullptr ? window_->ControlByName(c.focused) : nullptr;
+    EXPECT_EQ(NameOf(fw::ReturnButton(*window_, focused)), c.pressed);
+  }
+}
+
 }  // namespace

@@ -10,8 +10,8 @@
 namespace fw::qt {
 
 namespace {
-// Return and Enter are the window's: it presses its default button. Qt's button would click
-// itself instead when it has the focus and is drawn as default.
+// Return and Enter are the window's: it decides which button they press, once per key press.
+// Qt's button would click itself when drawn as default, again on each auto-repeat.
 class ButtonWidget : public QPushButton {
  protected:
   void keyPressEvent(QKeyEvent* event) override {

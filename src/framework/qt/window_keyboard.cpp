@@ -18,15 +18,25 @@ QWidget* WidgetOf(const RectControl& control) {
   return peer != nullptr ? peer->Widget() : nullptr;
 }
 
-// The button that the key presses, or nullptr: Return and Enter the default button, Esc the
-// cancel button, each without modifiers.
-QAbstractButton* ButtonForKey(const Window& window, const QKeyEvent& event) {
+// The control whose widget is `widget`, or nullptr.
+Control* ControlOf(const Window& window, const QWidget* widget) {
+  if (widget == nullptr) return nullptr;
+  for (const std::unique_ptr<Control>& control : window.Controls()) {
+    const ControlPeer* peer = PeerOf(*control);
+    if (peer != nullptr && peer->Widget() == widget) return control.get();
+  }
+  return nullptr;
+}
+
+// The button that the key presses, or nullptr: Return and Enter the focused push button or
+// else the default button, Esc the cancel button, each without modifiers.
+QAbstractButton* ButtonForKey(const Window& window, const QWidget* focus, const QKeyEvent& event) {
   if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return nullptr;
   PushButton* button = nullptr;
   switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      button = DefaultButton(window);
+      button = ReturnButton(window, ControlOf(window, focus));
       break;
     case Qt::Key_Escape:
       button = CancelButton(window);
@@ -82,7 +92,8 @@ bool WindowWidget::event(QEvent* event) {
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-  QAbstractButton* button = window_ != nullptr ? ButtonForKey(*window_, *event) : nullptr;
+  QAbstractButton* button =
+      window_ != nullptr ? ButtonForKey(*window_, focusWidget(), *event) : nullptr;
   if (button == nullptr) {
     QWidget::keyPressEvent(event);
     return;

@@ -23,8 +23,9 @@ class WindowWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  // The keyboard (window_keyboard.cpp): Return, Enter and Esc press the default and cancel
-  // buttons, Tab follows the framework's keyboard order, activation focuses its first stop.
+  // The keyboard (window_keyboard.cpp): Return and Enter press the focused or else the
+  // default button, Esc the cancel button; Tab follows the framework's keyboard order;
+  // activation focuses its first stop.
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool focusNextPrevChild(bool next) override;

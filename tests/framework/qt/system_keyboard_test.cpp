@@ -45,17 +45,40 @@ std::vector<TracedWrite> WritesTo(const testsupport::TraceRecorder& trace, const
   return writes;
 }
 
-TEST_F(KeyboardCourse, EscOnTheStartWindowEndsTheRunWithStatusZero) {
+// Keys that end the run from the start window: the cancel button, pressed from anywhere by
+// Esc or, once it has the focus, by Return or Enter.
+struct Ending {
+  const char* name;
+  std::vector<Qt::Key> keys;
+  const char* lastFocus;  // where the focus is for the last key
+  friend void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
+};
+
+class KeysThatEnd : public KeyboardCourse, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(KeysThatEnd, OnTheStartWindowEndTheRunAtOnceWithStatusZero) {
+  std::string focused;
   Script script;
   script
-      .Then([] {
+      .Then([&] {
         ActivateWindow(kStart);
-        Type(kStart, Qt::Key_Escape);
+        for (Qt::Key key : GetParam().keys) {
+          focused = FocusedControl(WindowNamed(kStart));
+          Type(kStart, key);
+        }
       })
-      .Then([] { ADD_FAILURE() << "the run went on after Esc"; });
+      .Then([] { ADD_FAILURE() << "the run went on after the keys"; });
   EXPECT_EQ(Run(script, false), 0);
   EXPECT_EQ(Module1::i, -2);
+  EXPECT_EQ(focused, GetParam().lastFocus);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeysThatEnd,
+    ::testing::Values(Ending{"Esc", {Qt::Key_Escape}, "PushButton1"},
+                      Ending{"TabReturn", {Qt::Key_Tab, Qt::Key_Return}, "PushButton2"},
+                      Ending{"TabEnter", {Qt::Key_Tab, Qt::Key_Enter}, "PushButton2"}),
+    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardCourse, ReturnArmsTheReadOutAndTheTimeOutThenEndsTheRun) {
   testsupport::TraceRecorder trace;
@@ -63,6 +86,7 @@ TEST_F(KeyboardCourse, ReturnArmsTheReadOutAndTheTimeOutThenEndsTheRun) {
   script.Then([&] {
     ActivateWindow(kStart);
     fw::Window& start = WindowNamed(kStart);
+    ASSERT_EQ(FocusedControl(start), "PushButton1");
     trace.writes.clear();
     Type(kStart, Qt::Key_Return);
     EXPECT_EQ(Module1::i, -1);
@@ -161,8 +185,9 @@ TEST_F(KeyboardCourse, OnTheSettingsWindowTabVisitsTheEnabledControlsAndKeysChan
 
             const std::vector<Module1::Int32> before = Model();
             testsupport::TraceRecorder trace;
-            for (const char* name : {"PushButton5", "PushButton9", "PushButton13", "Slider1"}) {
-              focus(name);
+            // Every control that takes the focus, each pressing the keys that press buttons.
+            for (const std::string& name : round) {
+              focus(name.c_str());
               for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape})
                 Type(kSettings, key);
             }

@@ -65,6 +65,16 @@ TEST_F(RealProgramKeys, EscOnTheStartWindowEndsTheRunWithStatusZero) {
   ExpectEndsWithStatusZero();
 }
 
+TEST_F(RealProgramKeys, TabThenReturnOnTheStartWindowEndsTheRunAtOnceWithStatusZero) {
+  ASSERT_FALSE(StartWithFocus().isEmpty());
+  // Tab takes the focus from "設　定" to the cancel button, which Return then presses.
+  Key(QStringLiteral("Tab"));
+  Key(QStringLiteral("Return"));
+  // Well within the six seconds after which a read-out armed by mistake gives up and ends
+  // the run with status 0 as well.
+  ExpectEndsWithStatusZero(3000);
+}
+
 TEST_F(RealProgramKeys, ReturnArmsTheReadOutThatThePointerStepsThenCarry) {
   const QString start = StartWithFocus();
   ASSERT_FALSE(start.isEmpty());
@@ -89,7 +99,7 @@ TEST_F(RealProgramKeys, ReturnArmsTheReadOutThatThePointerStepsThenCarry) {
   const QString settings = WaitForWindow(QStringLiteral("Hard: Ver\\.4\\.5$"));
   ASSERT_FALSE(settings.isEmpty());
   ASSERT_TRUE(HasFocus(settings));
-  // The settings window has no cancel button, and its default button binds nothing.
+  // The settings window has no cancel button, and none of its buttons binds an Action.
   Key(QStringLiteral("Escape"));
   Key(QStringLiteral("Return"));
   EXPECT_FALSE(program_.waitForFinished(500));

@@ -100,8 +100,8 @@ void RealProgram::Key(const QString& key) {
   Xdo({QStringLiteral("key"), key});
 }
 
-void RealProgram::ExpectEndsWithStatusZero() {
-  ASSERT_TRUE(program_.waitForFinished(15000)) << "the program did not end";
+void RealProgram::ExpectEndsWithStatusZero(int withinMs) {
+  ASSERT_TRUE(program_.waitForFinished(withinMs)) << "the program did not end";
   EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(program_.exitCode(), 0);
 }

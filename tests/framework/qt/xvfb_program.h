@@ -51,7 +51,7 @@ class RealProgram : public ::testing::Test {
   // Whether the window has the input focus, or gets it within a few seconds.
   bool HasFocus(const QString& window);
   void Key(const QString& key);
-  void ExpectEndsWithStatusZero();
+  void ExpectEndsWithStatusZero(int withinMs = 15000);
 
   static void Relative(QStringList& commands, int dx, int dy);
 
