@@ -38,12 +38,6 @@ void WindowWidget::mousePressEvent(QMouseEvent* event) {
   Deliver([window, at] { window->RaiseMouseDown(at.x, at.y); });
 }
 
-void WindowWidget::showEvent(QShowEvent* event) {
-  // The native window exists now; it is made anew when the window's flags change.
-  if (QWindow* handle = windowHandle()) TrackPointer(*handle);
-  QWidget::showEvent(event);
-}
-
 void WindowWidget::closeEvent(QCloseEvent* event) {
   event->accept();
   Window* window = window_;

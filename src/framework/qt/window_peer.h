@@ -21,7 +21,6 @@ class WindowWidget : public QWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // The keyboard (window_keyboard.cpp): Return, Enter and Esc press the default and cancel
   // buttons, Tab follows the framework's keyboard order, activation focuses its first stop.
