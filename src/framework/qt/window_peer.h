@@ -21,6 +21,7 @@ class WindowWidget : public QWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // The keyboard (window_keyboard.cpp): Return, Enter and Esc press the default and cancel
   // buttons, Tab follows the framework's keyboard order, activation focuses its first stop.
@@ -29,6 +30,10 @@ class WindowWidget : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
+  // Gives the native window, and each native child window, its logical size at the scale of
+  // the screen it is on now.
+  void KeepLogicalSize();
+
   Window* window_;
 };
 
