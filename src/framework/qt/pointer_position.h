@@ -20,9 +20,10 @@ namespace fw::qt {
 // merges and drops steps. In screen pixels every move of one pixel changes X or Y by one with
 // its true sign, at any scale. At scale 1 this is the widget-relative position Qt gives.
 //
-// At a fractional scale a widget's corner can fall between two screen pixels, so the pixel
-// just outside its edge can come out as -1 rather than 0. That is harmless: the handlers use
-// only the differences between positions, which are exact.
+// At a fractional scale a widget's edge can fall inside a screen pixel (7 units are 10.5
+// pixels at 1.5x). Qt hit-tests in rounded units and can give the widget a pointer in the pixel
+// just outside that edge, which then comes out as -1. That is harmless: the handlers use only
+// the differences between positions, and those stay exact.
 struct ScreenPixels {
   Int32 x = 0;
   Int32 y = 0;
