@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-ipafont-gothic
-  xvfb xdotool x11-utils
+  xvfb xdotool x11-utils x11-xserver-utils
 )
 missing=()
 for p in "${packages[@]}"; do

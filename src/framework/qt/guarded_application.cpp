@@ -56,6 +56,7 @@ GuardedApplication* GuardedApplication::Instance() {
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
   if (failure_ && ReachesHandlers(event->type())) return true;
+  if (receiver != nullptr) pointer_.Saw(*receiver, *event);
   try {
     return QApplication::notify(receiver, event);
   } catch (...) {

@@ -4,11 +4,14 @@
 #include <exception>
 #include <utility>
 
+#include "framework/qt/pointer_position.h"
+
 namespace fw::qt {
 
 // The QApplication of the program. No exception may cross Qt's event loop: the first one
 // that leaves a handler is kept, the loop is told to end, and from then on no input, timer
-// or queued call reaches a handler until the loop's owner takes the exception back.
+// or queued call reaches a handler until the loop's owner takes the exception back. It also
+// shows every event it delivers to its pointer track.
 class GuardedApplication : public QApplication {
  public:
   GuardedApplication(int& argc, char** argv);
@@ -22,11 +25,15 @@ class GuardedApplication : public QApplication {
   // The kept exception, or nullptr; handlers run again afterwards.
   std::exception_ptr TakeFailure() { return std::exchange(failure_, nullptr); }
 
+  // The last pointer position that a window received.
+  const PointerTrack& Pointer() const { return pointer_; }
+
   // The running instance, or nullptr.
   static GuardedApplication* Instance();
 
  private:
   std::exception_ptr failure_;
+  PointerTrack pointer_;
 };
 
 // Runs framework code on behalf of a Qt event: nothing runs after a failure, and an exception

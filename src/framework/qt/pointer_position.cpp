@@ -4,43 +4,24 @@
 #include <cmath>
 #include <limits>
 
+#include "framework/qt/guarded_application.h"
+
 namespace fw::qt {
 
 namespace {
-// The last pointer position that its window received, in the window's logical units.
-class PointerTrack : public QObject {
- public:
-  explicit PointerTrack(QWindow& window) : QObject(&window) { window.installEventFilter(this); }
+bool IsPointerEvent(QEvent::Type type) {
+  return type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
+         type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
+}
 
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == parent() && IsPointerEvent(event->type())) {
-      at_ = static_cast<QMouseEvent*>(event)->position();
-      known_ = true;
-    }
-    return false;
+// The widget whose native window is `window`: `widget` itself or one of its ancestors inside
+// its top-level window, or nullptr. Qt delivers a widget's pointer events from that window.
+const QWidget* HostOf(const QWidget& widget, const QWindow* window) {
+  if (window == nullptr) return nullptr;
+  for (const QWidget* w = &widget; w != nullptr; w = w->isWindow() ? nullptr : w->parentWidget()) {
+    if (w->windowHandle() == window) return w;
   }
-
-  // The kept position if Qt rounded `rounded`, a position in the same window's whole units,
-  // from it; otherwise `rounded`.
-  QPointF Unrounded(QPointF rounded) const {
-    constexpr double kHalf = 0.5 + 1e-6;
-    const bool same = known_ && std::abs(at_.x() - rounded.x()) <= kHalf &&
-                      std::abs(at_.y() - rounded.y()) <= kHalf;
-    return same ? at_ : rounded;
-  }
-
- private:
-  static bool IsPointerEvent(QEvent::Type type) {
-    return type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
-           type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
-  }
-
-  QPointF at_;
-  bool known_ = false;
-};
-
-PointerTrack* TrackOf(const QWindow* window) {
-  return window ? window->findChild<PointerTrack*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+  return nullptr;
 }
 
 // A window coordinate in whole screen pixels. Qt's logical positions are the platform's whole
@@ -56,22 +37,42 @@ Int32 Clamped(double pixels) {
 }
 }  // namespace
 
-void TrackPointer(QWindow& window) {
-  if (TrackOf(&window) == nullptr) new PointerTrack(window);
+void PointerTrack::Saw(QObject& receiver, const QEvent& event) {
+  if (!receiver.isWindowType() || !IsPointerEvent(event.type())) return;
+  window_ = static_cast<QWindow*>(&receiver);
+  at_ = static_cast<const QMouseEvent&>(event).position();
+}
+
+QPointF PointerTrack::Unrounded(QPointF rounded) const {
+  constexpr double kHalf = 0.5 + 1e-6;
+  const bool same =
+      std::abs(at_.x() - rounded.x()) <= kHalf && std::abs(at_.y() - rounded.y()) <= kHalf;
+  return same ? at_ : rounded;
+}
+
+ScreenPixels PointerTrack::Position(const QWidget& widget, const QMouseEvent& event) const {
+  // The window that delivered the event, or without a kept event from one, the top-level
+  // window and the rounded position.
+  const QWidget* host = HostOf(widget, window_);
+  const bool kept = host != nullptr;
+  if (!kept) host = widget.window();
+  const QWindow* handle = host->windowHandle();
+  const double ratio = handle != nullptr ? handle->devicePixelRatio() : widget.devicePixelRatioF();
+  // The widget's origin lies on a whole logical unit, which need not be a whole pixel (7 units
+  // are 10.5 pixels at 1.5x): it and the pointer are both rounded in the window's coordinates,
+  // so that the origin's share is the same for every event over the widget.
+  const QPoint origin = widget.mapTo(host, QPoint(0, 0));
+  QPointF inWindow = event.position() + QPointF(origin);
+  if (kept) inWindow = Unrounded(inWindow);
+  return {Clamped(ToPixels(inWindow.x(), ratio) - ToPixels(origin.x(), ratio)),
+          Clamped(ToPixels(inWindow.y(), ratio) - ToPixels(origin.y(), ratio))};
 }
 
 ScreenPixels ScreenPixelPosition(const QWidget& widget, const QMouseEvent& event) {
-  const QWidget* top = widget.window();
-  const QWindow* handle = top->windowHandle();
-  const double ratio = handle != nullptr ? handle->devicePixelRatio() : widget.devicePixelRatioF();
-  // The widget's origin lies on a whole logical unit, which need not be a whole pixel (7 units
-  // are 10.5 pixels at 1.5x): it and the pointer are both rounded in window coordinates, so
-  // that the origin's share is the same for every event over the widget.
-  const QPoint origin = widget.mapTo(top, QPoint(0, 0));
-  QPointF inWindow = event.position() + QPointF(origin);
-  if (const PointerTrack* track = TrackOf(handle)) inWindow = track->Unrounded(inWindow);
-  return {Clamped(ToPixels(inWindow.x(), ratio) - ToPixels(origin.x(), ratio)),
-          Clamped(ToPixels(inWindow.y(), ratio) - ToPixels(origin.y(), ratio))};
+  if (const GuardedApplication* app = GuardedApplication::Instance()) {
+    return app->Pointer().Position(widget, event);
+  }
+  return PointerTrack().Position(widget, event);
 }
 
 }  // namespace fw::qt

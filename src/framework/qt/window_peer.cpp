@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "framework/qt/conversions.h"
@@ -40,8 +41,27 @@ void WindowWidget::mousePressEvent(QMouseEvent* event) {
 
 void WindowWidget::showEvent(QShowEvent* event) {
   // The native window exists now; it is made anew when the window's flags change.
-  if (QWindow* handle = windowHandle()) TrackPointer(*handle);
+  if (QWindow* handle = windowHandle()) {
+    connect(handle, &QWindow::screenChanged, this, &WindowWidget::KeepLogicalSize,
+            Qt::UniqueConnection);
+  }
   QWidget::showEvent(event);
+}
+
+void WindowWidget::KeepLogicalSize() {
+  // Qt keeps the native sizes when the window moves to a screen of another scale, and draws
+  // the window at the new scale into its old pixels. Here the widgets still have their logical
+  // geometry; applied again, it is turned into native pixels at the new scale.
+  QWindow* handle = windowHandle();
+  if (handle == nullptr) return;
+  handle->resize(size());
+  for (QWidget* child : findChildren<QWidget*>()) {
+    QWindow* native = child->windowHandle();
+    if (native == nullptr || child->isWindow()) continue;
+    // A native child window lies in its nearest native ancestor's window.
+    const QPoint at = child->parentWidget()->mapTo(child->nativeParentWidget(), child->pos());
+    native->setGeometry(QRect(at, child->size()));
+  }
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

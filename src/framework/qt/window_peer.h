@@ -31,6 +31,10 @@ class WindowWidget : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
+  // Gives the native window, and each native child window, its logical size at the scale of
+  // the screen it is on now.
+  void KeepLogicalSize();
+
   Window* window_;
 };
 

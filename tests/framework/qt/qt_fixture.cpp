@@ -16,12 +16,17 @@ void QtTest::TearDown() {
   Flush();
 }
 
-std::shared_ptr<fw::Window> QtTest::ShowWindow(fw::Int32 width, fw::Int32 height) {
+std::shared_ptr<fw::Window> QtTest::NewWindow(fw::Int32 width, fw::Int32 height) {
   static const fw::ClassInfo info = fw::DeriveClass("QtTest.Window", fw::WindowClass());
   std::shared_ptr<fw::Window> window = fw::CreateWindowObject<fw::Window>(info);
   window->SetWidth(width);
   window->SetHeight(height);
   window->SetTitle("test");
+  return window;
+}
+
+std::shared_ptr<fw::Window> QtTest::ShowWindow(fw::Int32 width, fw::Int32 height) {
+  std::shared_ptr<fw::Window> window = NewWindow(width, height);
   window->Show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(WidgetOf(*window)));
   return window;

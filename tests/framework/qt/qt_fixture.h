@@ -10,6 +10,7 @@
 #include "framework/qt/control_peer.h"
 #include "framework/qt/platform.h"
 #include "framework/qt/window_peer.h"
+#include "qt_print.h"
 #include "support/headless.h"
 
 namespace qttest {
@@ -20,6 +21,8 @@ class QtTest : public testsupport::HeadlessTest {
   void SetUp() override;
   void TearDown() override;
 
+  // A window of a plain test class, `width` x `height`, not shown yet.
+  std::shared_ptr<fw::Window> NewWindow(fw::Int32 width, fw::Int32 height);
   // A shown window of a plain test class, `width` x `height`, exposed on the offscreen screen.
   std::shared_ptr<fw::Window> ShowWindow(fw::Int32 width = 400, fw::Int32 height = 300);
 

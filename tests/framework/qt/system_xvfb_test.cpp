@@ -17,11 +17,16 @@ TEST_F(RealProgram, ReadOutPressesAndFinishWithChange) {
   ReadOutPressesAndFinishWithChange(1);
 }
 
-// The same on a scaled screen, as a desktop's scaling or QT_SCALE_FACTOR makes it.
+// The same on a scaled screen, as a desktop's scaling or QT_SCALE_FACTOR makes it, and with
+// every widget in a native window of its own, as QT_USE_NATIVE_WINDOWS, a widget that asks
+// for its window id or an accessibility integration makes them.
 struct Scale {
   const char* name;
   const char* factor;
-  friend void PrintTo(const Scale& scale, std::ostream* out) { *out << scale.factor; }
+  bool nativeWindows;
+  friend void PrintTo(const Scale& scale, std::ostream* out) {
+    *out << scale.factor << (scale.nativeWindows ? " native" : "");
+  }
 };
 
 class ScaledRealProgram : public RealProgram, public ::testing::WithParamInterface<Scale> {
@@ -31,6 +36,8 @@ class ScaledRealProgram : public RealProgram, public ::testing::WithParamInterfa
   QProcessEnvironment Environment() const override {
     QProcessEnvironment env = RealProgram::Environment();
     env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(GetParam().factor));
+    if (GetParam().nativeWindows)
+      env.insert(QStringLiteral("QT_USE_NATIVE_WINDOWS"), QStringLiteral("1"));
     return env;
   }
 };
@@ -40,7 +47,10 @@ TEST_P(ScaledRealProgram, ReadOutPressesAndFinishWithChange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, ScaledRealProgram,
-                         ::testing::Values(Scale{"OneAndAHalf", "1.5"}, Scale{"Two", "2"}),
+                         ::testing::Values(Scale{"OneAndAHalf", "1.5", false},
+                                           Scale{"Two", "2", false},
+                                           Scale{"OneAndAHalfNativeWindows", "1.5", true},
+                                           Scale{"TwoNativeWindows", "2", true}),
                          [](const ::testing::TestParamInfo<Scale>& info) {
                            return std::string(info.param.name);
                          });
@@ -52,8 +62,7 @@ class RealProgramKeys : public RealProgram {
  protected:
   // Starts the program; gives its start window once that is shown and has the focus.
   QString StartWithFocus() {
-    StartProgram();
-    const QString start = WaitForWindow(qttest::kStartTitle);
+    const QString start = StartWindow();
     EXPECT_TRUE(HasFocus(start));
     return start;
   }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <random>
+#include <string>
 
 #include "support/device_sim.h"
 
@@ -30,10 +31,12 @@ void RealProgram::SetUp() {
   xvfb_ = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
   xdotool_ = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
   if (xvfb_.isEmpty() || xdotool_.isEmpty()) GTEST_SKIP() << "needs Xvfb and xdotool";
-  // The server picks a free display and writes its number once it accepts clients.
-  server_.start(xvfb_, {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                        QStringLiteral("-screen"), QStringLiteral("0"), ScreenSize(),
-                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+  // The server picks a free display and writes its number once it accepts clients. Without
+  // -noreset it would reset whenever its last client leaves, and forget its RandR monitors.
+  server_.start(
+      xvfb_, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+              QStringLiteral("0"), ScreenSize(), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+              QStringLiteral("-noreset")});
   ASSERT_TRUE(server_.waitForStarted(10000));
   while (!server_.canReadLine())
     ASSERT_TRUE(server_.waitForReadyRead(10000)) << "no display";
@@ -62,14 +65,15 @@ void RealProgram::StartProgram(QProcess::ProcessChannelMode mode) {
   ASSERT_TRUE(program_.waitForStarted(10000));
 }
 
-QString RealProgram::Xdo(const QStringList& args) {
-  QProcess xdo;
-  xdo.setProcessEnvironment(Environment());
-  xdo.start(xdotool_, args);
-  EXPECT_TRUE(xdo.waitForFinished(15000)) << args.join(' ').toStdString();
-  if (xdo.state() != QProcess::NotRunning) xdo.kill();
-  EXPECT_EQ(xdo.exitCode(), 0) << args.join(' ').toStdString();
-  return QString::fromUtf8(xdo.readAllStandardOutput()).trimmed();
+QString RealProgram::Tool(const QString& program, const QStringList& args) {
+  QProcess tool;
+  tool.setProcessEnvironment(Environment());
+  tool.start(program, args);
+  const std::string command = (program + ' ' + args.join(' ')).toStdString();
+  EXPECT_TRUE(tool.waitForFinished(15000)) << command;
+  if (tool.state() != QProcess::NotRunning) tool.kill();
+  EXPECT_EQ(tool.exitCode(), 0) << command;
+  return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
 QString RealProgram::WaitForWindow(const QString& pattern) {
@@ -78,14 +82,17 @@ QString RealProgram::WaitForWindow(const QString& pattern) {
       .section('\n', 0, 0);
 }
 
-QPoint RealProgram::Origin(const QString& window) {
-  QPoint at;
+QRect RealProgram::Geometry(const QString& window) {
+  QRect geometry;
   for (const QString& line :
        Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}).split('\n')) {
-    if (line.startsWith(QStringLiteral("X="))) at.setX(line.mid(2).toInt());
-    if (line.startsWith(QStringLiteral("Y="))) at.setY(line.mid(2).toInt());
+    const QString value = line.section('=', 1);
+    if (line.startsWith(QStringLiteral("X="))) geometry.moveLeft(value.toInt());
+    if (line.startsWith(QStringLiteral("Y="))) geometry.moveTop(value.toInt());
+    if (line.startsWith(QStringLiteral("WIDTH="))) geometry.setWidth(value.toInt());
+    if (line.startsWith(QStringLiteral("HEIGHT="))) geometry.setHeight(value.toInt());
   }
-  return at;
+  return geometry;
 }
 
 bool RealProgram::HasFocus(const QString& window) {
@@ -111,10 +118,15 @@ void RealProgram::Relative(QStringList& commands, int dx, int dy) {
            << QString::number(dy);
 }
 
-// The device's read-out over the start window as one XTest motion per screen pixel, with random
-// settings that carry hardware version 4.5. `scale` is the windows' scale: design positions
-// are multiplied by it, the device's steps are not.
-QString RealProgram::ReadOut(const QString& start, double scale) {
+QString RealProgram::StartWindow() {
+  StartProgram();
+  return WaitForWindow(kStartTitle);
+}
+
+// `scale` is the window's scale: design positions are multiplied by it, the device's steps are
+// not.
+void RealProgram::ReadOut(const QString& start, double scale) {
+  // Random settings carrying hardware version 4.5.
   std::mt19937 rng(4242);
   std::vector<int> bits = testsupport::RandomBits(rng);
   bits[0] = 1, bits[1] = 0, bits[2] = 0;  // minor version 4 + 1
@@ -133,45 +145,44 @@ QString RealProgram::ReadOut(const QString& start, double scale) {
     Relative(readout, p.x - at.x, p.y - at.y);
     at = p;
   }
-  {
-    BusyCores busy;
-    Xdo(readout);
-  }
+  BusyCores busy;
+  Xdo(readout);
+}
 
+QString RealProgram::SettingsWindow() {
   const QString settings = WaitForWindow(QStringLiteral("Hard: Ver\\."));
   EXPECT_FALSE(settings.isEmpty());
+  if (settings.isEmpty()) return settings;
   EXPECT_TRUE(
       Xdo({QStringLiteral("getwindowname"), settings}).endsWith(QStringLiteral("Hard: Ver.4.5")));
   return settings;
 }
 
-// The read-out, then presses over the description panel: long, long, short chooses finish
-// with change, which ends the program.
-void RealProgram::ReadOutPressesAndFinishWithChange(double scale) {
-  StartProgram();
-  const QString start = WaitForWindow(kStartTitle);
-  ASSERT_FALSE(start.isEmpty());
-  ASSERT_FALSE(ReadOut(start, scale).isEmpty());
-
-  // Over the description panel: a small move right and down arms the switch decoder (it is
-  // a jump from the last position over the button); then long, long, short: finish with
-  // change.
-  QStringList presses;
-  Relative(presses, 5, 5);
+void RealProgram::PressesFinishWithChange(QStringList lead) {
   for (int n = 0; n < 2; ++n) {
-    Relative(presses, -3, 0);
-    Relative(presses, 3, 0);
+    Relative(lead, -3, 0);
+    Relative(lead, 3, 0);
   }
-  Relative(presses, 0, -3);
-  Relative(presses, 0, 3);
+  Relative(lead, 0, -3);
+  Relative(lead, 0, 3);
   {
     BusyCores busy;
-    Xdo(presses);
+    Xdo(lead);
   }
+  ExpectEndsWithStatusZero();
+}
 
-  ASSERT_TRUE(program_.waitForFinished(15000)) << "the program did not end";
-  EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(program_.exitCode(), 0);
+void RealProgram::ReadOutPressesAndFinishWithChange(double scale) {
+  const QString start = StartWindow();
+  ASSERT_FALSE(start.isEmpty());
+  ReadOut(start, scale);
+  ASSERT_FALSE(SettingsWindow().isEmpty());
+  // The settings window opens over the pointer's place on the button, where its description
+  // panel lies: a small move right and down arms the switch decoder (it is a jump from the
+  // last position over the button).
+  QStringList lead;
+  Relative(lead, 5, 5);
+  PressesFinishWithChange(lead);
 }
 
 }  // namespace qttest

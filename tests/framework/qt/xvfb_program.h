@@ -5,11 +5,14 @@
 #include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <atomic>
 #include <thread>
 #include <vector>
+
+#include "qt_print.h"
 
 // The real program on a real X server.
 namespace qttest {
@@ -42,12 +45,16 @@ class RealProgram : public ::testing::Test {
 
   // Starts the program, its standard error forwarded or, with `mode`, kept apart.
   void StartProgram(QProcess::ProcessChannelMode mode = QProcess::ForwardedErrorChannel);
+  // Runs a tool on the server's display with the arguments; gives its output.
+  QString Tool(const QString& program, const QStringList& args);
   // Runs xdotool with the arguments; gives its output.
-  QString Xdo(const QStringList& args);
+  QString Xdo(const QStringList& args) { return Tool(xdotool_, args); }
   // The first visible window whose name matches, once there is one.
   QString WaitForWindow(const QString& pattern);
+  // The window's content on the screen, in screen pixels.
+  QRect Geometry(const QString& window);
   // The top-left corner of the window's content on the screen.
-  QPoint Origin(const QString& window);
+  QPoint Origin(const QString& window) { return Geometry(window).topLeft(); }
   // Whether the window has the input focus, or gets it within a few seconds.
   bool HasFocus(const QString& window);
   void Key(const QString& key);
@@ -55,10 +62,19 @@ class RealProgram : public ::testing::Test {
 
   static void Relative(QStringList& commands, int dx, int dy);
 
-  // The device's read-out over the start window at the windows' scale `scale`; gives the
-  // settings window that it opens.
-  QString ReadOut(const QString& start, double scale = 1);
-  // The read-out, then presses that choose finish with change.
+  // Starts the program; gives its start window once that is shown.
+  QString StartWindow();
+  // The device's read-out over the start window drawn at scale `scale`: a click on the
+  // "設　定" button, then one XTest motion per screen pixel, with every core busy.
+  void ReadOut(const QString& start, double scale);
+  // The settings window, once the read-out opened it with hardware version 4.5.
+  QString SettingsWindow();
+  // The device's presses over the description panel after `lead`, the moves that bring the
+  // pointer there: long, long, short chooses finish with change, which ends the program.
+  void PressesFinishWithChange(QStringList lead);
+
+  // The device's read-out, then presses that choose finish with change, at the windows'
+  // scale `scale`.
   void ReadOutPressesAndFinishWithChange(double scale);
 
   QString xvfb_;

@@ -3,7 +3,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QtGlobal>
+#include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "model/module1.h"
@@ -152,8 +154,26 @@ TEST_F(ScaledScreen, AJumpCountsInScreenPixels) {
 // One control's MouseMove positions.
 class ScaledInput : public QtTest {};
 
-TEST_F(ScaledInput, EveryScreenPixelIsOneStepWithItsSign) {
-  std::shared_ptr<fw::Window> window = ShowWindow(724, 540);
+// How the window is shown: plainly, or with an object of someone else's in its native window
+// from before the first show, as platform and accessibility integrations may put there.
+struct Showing {
+  const char* name;
+  bool foreignChild;
+  friend void PrintTo(const Showing& showing, std::ostream* out) { *out << showing.name; }
+};
+
+class ScaledSteps : public ScaledInput, public ::testing::WithParamInterface<Showing> {};
+
+TEST_P(ScaledSteps, EveryScreenPixelIsOneStepWithItsSign) {
+  std::shared_ptr<fw::Window> window = NewWindow(724, 540);
+  if (GetParam().foreignChild) {
+    QWidget* widget = WidgetOf(*window);
+    widget->winId();
+    ASSERT_NE(widget->windowHandle(), nullptr);
+    new QObject(widget->windowHandle());
+  }
+  window->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(WidgetOf(*window)));
   // Odd origins: at 1.5x the label's top-left corner falls between two screen pixels.
   fw::Label& label = Add<fw::Label>(*window, "StaticText1", 19, 409, 679, 111);
   std::vector<QPoint> at;
@@ -162,6 +182,8 @@ TEST_F(ScaledInput, EveryScreenPixelIsOneStepWithItsSign) {
 
   ScreenPointer pointer(HandleOf(*window));
   ASSERT_DOUBLE_EQ(pointer.Ratio(), ExpectedRatio());
+  // From outside the label: Qt drops a move to where the pointer already is.
+  pointer.MoveTo({1, 1});
   pointer.MoveTo(pointer.PixelOf(InWindow(label, 20, 20)));
   std::vector<QPoint> sent{pointer.At()};
   // Runs of one-pixel steps in every direction, alone and combined.
@@ -177,6 +199,13 @@ TEST_F(ScaledInput, EveryScreenPixelIsOneStepWithItsSign) {
   for (std::size_t n = 1; n < at.size(); ++n)
     EXPECT_EQ(at[n] - at[n - 1], sent[n] - sent[n - 1]) << "move " << n;
 }
+
+INSTANTIATE_TEST_SUITE_P(Windows, ScaledSteps,
+                         ::testing::Values(Showing{"Plain", false},
+                                           Showing{"WithAForeignChild", true}),
+                         [](const ::testing::TestParamInfo<Showing>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(ScaledInput, TheWindowsMouseDownIsInScreenPixels) {
   std::shared_ptr<fw::Window> window = ShowClickWindow(724, 540);
