@@ -119,4 +119,11 @@ std::vector<int> SomeBits() {
   return testsupport::RandomBits(rng);
 }
 
+testsupport::Positions ReadoutEventSteps() {
+  std::vector<int> bits = SomeBits();
+  bits.resize(40);
+  bits.back() = 1;
+  return testsupport::BitSteps(bits, testsupport::kButtonCentre);
+}
+
 }  // namespace bench

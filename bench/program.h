@@ -6,6 +6,7 @@
 #include "editor/setform.h"
 #include "framework/framework.h"
 #include "readout/startform.h"
+#include "support/device_sim.h"
 
 // The program under measurement: its real windows and handlers, started the way its course
 // starts them, on the platform the benchmark executable chose.
@@ -82,6 +83,11 @@ class Switch {
 
 // 41 bits, the same at every call.
 std::vector<int> SomeBits();
+
+// The steps of 40 of those bits, the last a 1, after the reference event at the button's
+// centre. They end where they began, so the decoder, its count of bits set back, takes them
+// again and again.
+testsupport::Positions ReadoutEventSteps();
 
 // The benchmark cases, registered for the current platform: the cost of single events and
 // presses, and of whole read-outs and windows.

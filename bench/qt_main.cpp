@@ -1,13 +1,11 @@
-#include <QCoreApplication>
-#include <QTest>
 #include <QWidget>
-#include <QWindow>
 
 #include "bench/program.h"
+#include "bench/qt_delivery.h"
+#include "bench/qt_floor.h"
 #include "bench/table.h"
 #include "framework/qt/control_peer.h"
 #include "framework/qt/platform.h"
-#include "framework/qt/window_peer.h"
 
 // The benchmarks with the Qt peers on the offscreen platform: every event goes through Qt's
 // window-system input, hit-testing and the peers' event filters, and every property write
@@ -20,7 +18,8 @@ namespace {
 // does when events come faster than it draws.
 class QtPlatform : public bench::Platform {
  public:
-  QtPlatform(fw::qt::Platform& qt, bool deferred) : qt_(qt), deferred_(deferred) {}
+  QtPlatform(fw::qt::Platform& qt, bool deferred)
+      : qt_(qt), deferred_(deferred), delivery_(deferred) {}
   const char* Name() const override {
     return deferred_ ? "Qt offscreen, drawing not timed" : "Qt offscreen";
   }
@@ -29,36 +28,23 @@ class QtPlatform : public bench::Platform {
   void Install() override { qt_.Install(); }
 
   void Move(fw::RectControl& control, fw::Int32 x, fw::Int32 y) override {
-    Deliver(control, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, x, y);
+    delivery_.Move(WidgetOf(control), QPoint(x, y));
   }
 
   void Click(fw::PushButton& button, fw::Int32 x, fw::Int32 y) override {
-    Deliver(button, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, x, y);
-    Deliver(button, QEvent::MouseButtonRelease, Qt::NoButton, Qt::LeftButton, x, y);
+    delivery_.Click(WidgetOf(button), QPoint(x, y));
   }
 
-  void Settle() override {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  void Settle() override { bench::SettleQt(); }
 
  private:
-  // What QTest::mouseMove and mouseClick do for a QWindow, less the wait for events.
-  void Deliver(const fw::Control& control, QEvent::Type type, Qt::MouseButtons held,
-               Qt::MouseButton button, fw::Int32 x, fw::Int32 y) {
-    QWidget* widget = fw::Nil(fw::qt::PeerOf(control)).Widget();
-    QWindow* window = widget->window()->windowHandle();
-    const QPoint local = widget->mapTo(widget->window(), QPoint(x, y));
-    // Far enough apart that no two presses make a double click.
-    timestamp_ += type == QEvent::MouseMove ? 1 : 1000;
-    qt_handleMouseEvent(window, local, window->mapToGlobal(local), held, button, type,
-                        Qt::NoModifier, timestamp_);
-    if (!deferred_) QCoreApplication::processEvents();
+  static QWidget& WidgetOf(const fw::Control& control) {
+    return *fw::Nil(fw::qt::PeerOf(control)).Widget();
   }
 
   fw::qt::Platform& qt_;
   bool deferred_;
-  int timestamp_ = 0;
+  bench::QtDelivery delivery_;
 };
 
 }  // namespace
@@ -78,6 +64,7 @@ int main(int argc, char** argv) {
     }
   }
   bench::SetPlatform(drawn);
+  bench::AddFloorCases();
   bench::AddReadoutCases();
   bench::AddWindowCases();
   const int status = bench::RunAll(argc, argv);

@@ -23,10 +23,7 @@ double Seconds(Clock::time_point from, Clock::time_point to) {
 void ReadoutEvent(benchmark::State& state) {
   StartProgram();
   ArmReadout();
-  std::vector<int> bits = SomeBits();
-  bits.resize(40);
-  bits.back() = 1;
-  const testsupport::Positions steps = testsupport::BitSteps(bits, kButtonCentre);
+  const testsupport::Positions steps = ReadoutEventSteps();
   fw::PushButton* button = TheStartWindow()->PushButton1().get();
   Platform& platform = CurrentPlatform();
   for (auto _ : state) {

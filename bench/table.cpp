@@ -1,9 +1,12 @@
 #include "bench/table.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "bench/program.h"
@@ -40,6 +43,7 @@ double ToMicros(double value, benchmark::TimeUnit unit) {
 // when it was repeated, else its one run, or the run that failed.
 class KeepingReporter : public benchmark::ConsoleReporter {
  public:
+  explicit KeepingReporter(OutputOptions options) : ConsoleReporter(options) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
@@ -70,30 +74,110 @@ std::string FullName(const Registered& r) {
   return std::string(r.platform->Name()) + "/" + r.row.name;
 }
 
-void PrintTable(const std::map<std::string, benchmark::BenchmarkReporter::Run>& kept) {
+// A row's run: its time per operation, or its failure; nothing if it did not run.
+struct Outcome {
+  bool ran = false;
+  std::string error;
+  double micros = 0.0;
+  bool Measured() const { return ran && error.empty(); }
+};
+
+using Kept = std::map<std::string, benchmark::BenchmarkReporter::Run>;
+
+Outcome OutcomeOf(const Registered& r, const Kept& kept) {
+  auto it = kept.find(FullName(r));
+  if (it == kept.end()) return {};
+  const auto& run = it->second;
+  if (run.error_occurred) return {true, run.error_message.empty() ? "?" : run.error_message};
+  double ops = 1.0;
+  if (auto c = run.counters.find("ops"); c != run.counters.end() && c->second.value > 0) {
+    ops = c->second.value;
+  }
+  return {true, "", ToMicros(run.GetAdjustedRealTime(), run.time_unit) / ops};
+}
+
+// The rows that are the floor of `r`, in the order they were added.
+std::vector<const Registered*> FloorsOf(const Registered& r) {
+  std::vector<const Registered*> floors;
+  for (const Registered& other : Rows()) {
+    if (other.platform == r.platform && other.row.floorOf == r.row.name) floors.push_back(&other);
+  }
+  return floors;
+}
+
+// The row whose floor `r` is, or nullptr.
+const Registered* FloorFor(const Registered& r) {
+  if (r.row.floorOf.empty()) return nullptr;
+  for (const Registered& other : Rows()) {
+    if (other.platform == r.platform && other.row.name == r.row.floorOf) return &other;
+  }
+  return nullptr;
+}
+
+void PrintRow(const Registered& r, const std::string& time, const std::string& goal,
+              const std::string& verdict) {
+  std::cout << "| " << r.row.what << " | " << r.platform->Name() << " | " << time << " | " << goal
+            << " | " << verdict << " |\n";
+}
+
+void PrintFailed(const Registered& r, const Outcome& outcome) {
+  PrintRow(r, "failed: " + outcome.error, "", "**failed**");
+}
+
+std::string Ratio(double ratio) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f×", ratio);
+  return text;
+}
+
+void PrintFloor(const Registered& floor, const Outcome& outcome, const Outcome& program) {
+  if (!outcome.Measured()) {
+    PrintFailed(floor, outcome);
+    return;
+  }
+  std::string time = FormatMicros(outcome.micros) + " per " + floor.row.per;
+  if (program.Measured()) time += "; the program " + Ratio(program.micros / outcome.micros);
+  PrintRow(floor, time, "", "");
+}
+
+// A goal that a floor of the row misses too is not the program's to meet.
+std::string Verdict(const Registered& r, const Outcome& outcome,
+                    const std::vector<Outcome>& floors) {
+  if (outcome.micros <= r.row.goalMicros) return "met";
+  for (const Outcome& floor : floors) {
+    if (floor.Measured() && floor.micros > r.row.goalMicros) {
+      return "not the program's: its Qt floor misses it too";
+    }
+  }
+  return "**missed**";
+}
+
+// Each row, and under it its floors; a floor whose row did not run stands alone.
+void PrintTable(const Kept& kept) {
   std::cout << "\n| measurement | platform | time | goal | |\n|---|---|---|---|---|\n";
   for (const Registered& r : Rows()) {
-    auto it = kept.find(FullName(r));
-    if (it == kept.end()) continue;
-    const auto& run = it->second;
-    if (run.error_occurred) {
-      std::cout << "| " << r.row.what << " | " << r.platform->Name()
-                << " | failed: " << run.error_message << " | | **failed** |\n";
+    const Outcome outcome = OutcomeOf(r, kept);
+    if (const Registered* program = FloorFor(r)) {
+      const Outcome programOutcome = OutcomeOf(*program, kept);
+      if (outcome.ran && !programOutcome.ran) PrintFloor(r, outcome, programOutcome);
       continue;
     }
-    double ops = 1.0;
-    if (auto c = run.counters.find("ops"); c != run.counters.end() && c->second.value > 0) {
-      ops = c->second.value;
+    if (!outcome.ran) continue;
+    const std::vector<const Registered*> floors = FloorsOf(r);
+    std::vector<Outcome> floorOutcomes;
+    for (const Registered* floor : floors)
+      floorOutcomes.push_back(OutcomeOf(*floor, kept));
+    if (!outcome.Measured()) {
+      PrintFailed(r, outcome);
+    } else if (r.row.goalMicros > 0) {
+      PrintRow(r, FormatMicros(outcome.micros) + " per " + r.row.per,
+               "≤ " + FormatGoal(r.row.goalMicros), Verdict(r, outcome, floorOutcomes));
+    } else {
+      PrintRow(r, FormatMicros(outcome.micros) + " per " + r.row.per, "", "");
     }
-    const double micros = ToMicros(run.GetAdjustedRealTime(), run.time_unit) / ops;
-    std::string goal = "";
-    std::string verdict = "";
-    if (r.row.goalMicros > 0) {
-      goal = "≤ " + FormatGoal(r.row.goalMicros);
-      verdict = micros <= r.row.goalMicros ? "met" : "**missed**";
+    for (std::size_t n = 0; n < floors.size(); ++n) {
+      if (floorOutcomes[n].ran) PrintFloor(*floors[n], floorOutcomes[n], outcome);
     }
-    std::cout << "| " << r.row.what << " | " << r.platform->Name() << " | " << FormatMicros(micros)
-              << " per " << r.row.per << " | " << goal << " | " << verdict << " |\n";
   }
 }
 
@@ -135,8 +219,11 @@ int RunAll(int argc, char** argv) {
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
   if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
-  KeepingReporter reporter;
-  // The console table goes to standard error when the markdown table takes standard output.
+  // The console table goes to standard error when the markdown table takes standard output;
+  // in colour only on a terminal, so that a log of it stays plain text.
+  const bool terminal = isatty(markdown ? STDERR_FILENO : STDOUT_FILENO) != 0;
+  KeepingReporter reporter(terminal ? benchmark::ConsoleReporter::OO_Defaults
+                                    : benchmark::ConsoleReporter::OO_Tabular);
   if (markdown) reporter.SetOutputStream(&std::cerr);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -9,7 +9,8 @@
 #                                     last runs that cover what it does not yet cover
 #
 # New inputs go to build-fuzz/fuzz-work/<target>/corpus; the seeds in fuzz/corpus/<target>
-# are only read. A crashing input is saved in build-fuzz/artifacts/ and the run fails.
+# are only read. A crashing input is saved in build-fuzz/artifacts/. Every target runs even
+# when one fails; the script then names the failed ones and exits with status 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -49,6 +50,7 @@ if [ "$mode" = merge ]; then
   exit 0
 fi
 
+failed=()
 for target in "${targets[@]}"; do
   name=${target%_fuzz}
   work="$root/$build/fuzz-work/$name"
@@ -70,9 +72,14 @@ for target in "${targets[@]}"; do
       "$work"/logs/*.log; then
     tail -n 60 "$work"/logs/*.log
     echo "== $target FAILED (logs: $work/logs)"
-    exit 1
+    failed+=("$target")
+    continue
   fi
-  cat "$work"/logs/*.log | awk -v target="$target" '
+  # With several jobs, libFuzzer copies each job's log into main.log as the job ends: count
+  # the jobs' own logs only.
+  counted=("$work/logs/main.log")
+  if ((jobs > 1)); then counted=("$work"/logs/fuzz-*.log); fi
+  cat "${counted[@]}" | awk -v target="$target" '
     /^Done [0-9]+ runs/ { runs += $2 }
     /^stat::number_of_executed_units:/ { units += $2 }
     /pointer events,/ { events += $2 }
@@ -84,3 +91,7 @@ for target in "${targets[@]}"; do
     }'
   echo "== $target passed in $(( $(date +%s) - start )) s"
 done
+if ((${#failed[@]})); then
+  echo "== FAILED: ${failed[*]}"
+  exit 1
+fi

@@ -13,10 +13,13 @@
 #include "framework/framework.h"
 #include "model/module1.h"
 #include "readout/startform.h"
+#include "support/case_name.h"
 #include "support/device_sim.h"
 #include "support/headless.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using Bar = class app::MenuBar1;
 
@@ -127,9 +130,6 @@ struct Failure {
   void (*event)();
   const char* report;
 };
-void PrintTo(const Failure& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class FailureTest : public CourseTest, public ::testing::WithParamInterface<Failure> {};
 

@@ -8,11 +8,14 @@
 #include "design/class_properties.h"
 #include "design/designs.h"
 #include "list_test_util.h"
+#include "support/case_name.h"
 
 // Every class's list, encoded and applied to a fresh object: the writes arrive in the
 // class's entry order, each under its declared property, with the design's values and the
 // values common to all lists.
 namespace {
+
+using testsupport::PrintTo;
 
 using design::Encode;
 
@@ -23,16 +26,13 @@ std::string Begin(const std::string& name, bool lockTop = false) {
 }
 
 struct LayoutCase {
-  std::string label;
+  std::string name;
   // Creates the object in the form (registering a control under its name) and gives it.
   std::function<fw::Object&(fw::Window& form)> target;
   design::Bytes list;
   std::string writes;
   bool inPanel = false;
 };
-void PrintTo(const LayoutCase& c, std::ostream* out) {
-  *out << c.label;
-}
 
 template <class T>
 std::function<fw::Object&(fw::Window&)> Control(std::string name) {
@@ -169,7 +169,7 @@ TEST_P(ListLayout, AppliesEveryEntryInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClass, ListLayout, ::testing::ValuesIn(LayoutCases()),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& info) { return info.param.name; });
 
 using ListApply = designtest::FormTest;
 

@@ -8,8 +8,11 @@
 #include "design/class_properties.h"
 #include "design/list_writer.h"
 #include "list_test_util.h"
+#include "support/case_name.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using design::Bytes;
 using design::ListWriter;
@@ -31,14 +34,11 @@ fw::Object& TheWindow(fw::Window& form) {
 
 // Lists that are read by the object's class: what each entry sets.
 struct ReadCase {
-  std::string label;
+  std::string name;
   Target target;
   Bytes list;
   std::string writes;
 };
-void PrintTo(const ReadCase& c, std::ostream* out) {
-  *out << c.label;
-}
 
 std::vector<ReadCase> ReadCases() {
   return {
@@ -75,7 +75,7 @@ TEST_P(ListRead, SetsWhatEachEntryNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, ListRead, ::testing::ValuesIn(ReadCases()),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& info) { return info.param.name; });
 
 // A push button's list and the offsets of its parts:
 //   0 Name: name 0, count 5, text 9..19      41 Default: name 41, value 49
@@ -108,14 +108,11 @@ Bytes Append(const Bytes& more) {
 }
 
 struct BadCase {
-  std::string label;
+  std::string name;
   Bytes list;
   std::string entry;
   std::size_t offset;
 };
-void PrintTo(const BadCase& c, std::ostream* out) {
-  *out << c.label;
-}
 
 std::vector<BadCase> BadCases() {
   return {
@@ -180,7 +177,7 @@ TEST_P(BadList, NamesObjectEntryAndOffsetAndAppliesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, BadList, ::testing::ValuesIn(BadCases()),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& info) { return info.param.name; });
 
 using ListReject = designtest::FormTest;
 

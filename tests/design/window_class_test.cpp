@@ -6,10 +6,13 @@
 
 #include "editor/setform.h"
 #include "readout/startform.h"
+#include "support/case_name.h"
 #include "support/headless.h"
 
 // The declarations of the two window classes.
 namespace {
+
+using testsupport::PrintTo;
 
 using Names = std::vector<std::string>;
 
@@ -56,7 +59,7 @@ Names SetformOwn() {
 }
 
 struct ClassCase {
-  std::string label;
+  std::string name;
   const fw::ClassInfo& (*lookup)();
   void (*build)();
   std::string fullName;
@@ -64,9 +67,6 @@ struct ClassCase {
   Names hidden;
   bool handlesMouseDown;
 };
-void PrintTo(const ClassCase& c, std::ostream* out) {
-  *out << c.label;
-}
 
 std::vector<ClassCase> ClassCases() {
   return {
@@ -129,7 +129,7 @@ TEST_P(WindowClass, EventTableHoldsItsHandlers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, WindowClass, ::testing::ValuesIn(ClassCases()),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(WindowClass, StartformTimerClassIsATimer) {
   const fw::ClassInfo& info = readout::StartformTimer1::Lookup();

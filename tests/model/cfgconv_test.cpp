@@ -5,8 +5,11 @@
 #include <random>
 
 #include "model/module1.h"
+#include "support/case_name.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using Values = std::array<Module1::Int32, 21>;  // index 0 unused
 
@@ -33,9 +36,6 @@ struct NamedCase {
   std::vector<int> bits;  // from index 0
   Values expected;        // setval(1..20)
 };
-void PrintTo(const NamedCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class CfgconvCases : public CfgconvTest, public ::testing::WithParamInterface<NamedCase> {};
 

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "readout_fixture.h"
+#include "support/case_name.h"
 
 namespace readouttest {
 namespace {
+
+using testsupport::PrintTo;
 
 using testsupport::LineCode;
 using testsupport::Point;
@@ -24,9 +27,6 @@ struct StepCase {
   int bitRecorded;  // -1: none
   Int32 tmAfter;
 };
-void PrintTo(const StepCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class DecoderStep : public ReadoutTest, public ::testing::WithParamInterface<StepCase> {};
 
@@ -201,9 +201,6 @@ struct LastBitCase {
   const char* name;
   int lastBit;
 };
-void PrintTo(const LastBitCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class LastBit : public ReadoutTest, public ::testing::WithParamInterface<LastBitCase> {};
 

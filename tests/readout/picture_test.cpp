@@ -12,9 +12,12 @@
 #include "framework/framework.h"
 #include "readout/picture.h"
 #include "readout/startform.h"
+#include "support/case_name.h"
 #include "support/headless.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 namespace fs = std::filesystem;
 
@@ -104,9 +107,6 @@ struct MissingPicture {
   const char* name;
   void (*prepare)(const fs::path& resources);
 };
-void PrintTo(const MissingPicture& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class MissingPictureTest : public PictureTest,
                            public ::testing::WithParamInterface<MissingPicture> {};

@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "readout_fixture.h"
+#include "support/case_name.h"
 
 namespace readouttest {
 namespace {
+
+using testsupport::PrintTo;
 
 constexpr const char* kReading = "データ読み込み中";
 constexpr const char* kNoResponse = "応答がありません。中断します。";
@@ -127,9 +130,6 @@ struct AfterMessageCase {
   int ticksBeforeCompletion;  // ticks after the last bit start, before the completing event
   bool quits;
 };
-void PrintTo(const AfterMessageCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class CompletionAfterSilence : public TimeoutTest,
                                public ::testing::WithParamInterface<AfterMessageCase> {};
@@ -172,9 +172,6 @@ struct CancelCase {
   int bitsBefore;  // -1: before the click
   int ticksBefore;
 };
-void PrintTo(const CancelCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class Cancel : public ReadoutTest, public ::testing::WithParamInterface<CancelCase> {};
 

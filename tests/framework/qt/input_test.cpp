@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "qt_fixture.h"
+#include "support/case_name.h"
 
 namespace qttest {
 namespace {
+
+using testsupport::PrintTo;
 
 // Counts a control's MouseMove events and keeps their positions.
 struct MoveLog {
@@ -130,7 +133,6 @@ struct ClickCase {
   QPoint at;
   Qt::MouseButton button;
   bool windowMouseDown;
-  friend void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class WindowMouseDown : public QtTest, public ::testing::WithParamInterface<ClickCase> {};

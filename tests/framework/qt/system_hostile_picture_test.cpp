@@ -12,9 +12,12 @@
 #include "qt_fixture.h"
 #include "readout/picture.h"
 #include "readout/startform.h"
+#include "support/case_name.h"
 
 namespace qttest {
 namespace {
+
+using testsupport::PrintTo;
 
 using StartWindow = class readout::Startform;
 
@@ -47,9 +50,6 @@ struct PictureCase {
   QByteArray (*bytes)();
   bool shows;
 };
-void PrintTo(const PictureCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 // Whatever lies in Resources/ under the picture's name, the start window opens complete; the
 // picture shows or the well stays empty, and no decoded picture exceeds the decoder's limit.

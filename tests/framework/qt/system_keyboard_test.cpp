@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "model/module1.h"
+#include "support/case_name.h"
 #include "support/headless.h"
 #include "system_course.h"
 
 namespace qttest {
 namespace {
+
+using testsupport::PrintTo;
 
 using testsupport::TracedWrite;
 using Names = std::vector<std::string>;
@@ -51,7 +54,6 @@ struct Ending {
   const char* name;
   std::vector<Qt::Key> keys;
   const char* lastFocus;  // where the focus is for the last key
-  friend void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
 };
 
 class KeysThatEnd : public KeyboardCourse, public ::testing::WithParamInterface<Ending> {};

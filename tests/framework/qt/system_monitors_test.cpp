@@ -12,9 +12,12 @@
 #include <string>
 #include <thread>
 
+#include "support/case_name.h"
 #include "xvfb_program.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using qttest::RealProgram;
 
@@ -75,7 +78,6 @@ TEST_F(TwoMonitors, TheStartWindowHasItsSizeInTheScreenPixelsOfEachMonitor) {
 struct Widgets {
   const char* name;
   bool nativeWindows;
-  friend void PrintTo(const Widgets& widgets, std::ostream* out) { *out << widgets.name; }
 };
 
 class TwoMonitorsRun : public TwoMonitors, public ::testing::WithParamInterface<Widgets> {

@@ -11,6 +11,7 @@
 #include "model/module1.h"
 #include "qt_fixture.h"
 #include "screen_pointer.h"
+#include "support/case_name.h"
 #include "support/device_sim.h"
 #include "system_drive.h"
 
@@ -18,6 +19,8 @@
 // screen pixel at a time, as the device moves it, and Qt's logical positions are fractional.
 namespace qttest {
 namespace {
+
+using testsupport::PrintTo;
 
 constexpr const char* kStart = "Startform.Startform";
 constexpr const char* kSettings = "Setform.Setform";
@@ -159,7 +162,6 @@ class ScaledInput : public QtTest {};
 struct Showing {
   const char* name;
   bool foreignChild;
-  friend void PrintTo(const Showing& showing, std::ostream* out) { *out << showing.name; }
 };
 
 class ScaledSteps : public ScaledInput, public ::testing::WithParamInterface<Showing> {};
