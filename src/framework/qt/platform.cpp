@@ -71,7 +71,7 @@ void Platform::Install() {
 
 void Platform::Uninstall() {
   if (ActivePeerFactory() == &factory_) SetPeerFactory(nullptr);
-  if (dynamic_cast<QtLoop*>(&Loop()) != nullptr) SetEventLoop(nullptr);
+  if (dynamic_cast<QtLoop*>(InstalledLoop()) != nullptr) SetEventLoop(nullptr);
   SetPictureDecoder(nullptr);
 }
 
