@@ -16,6 +16,11 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
+  if ((EUID != 0)); then
+    echo "setup.sh: missing packages: ${missing[*]}" >&2
+    echo "setup.sh: install them once as root: sudo bash scripts/setup.sh" >&2
+    exit 1
+  fi
   apt-get update -q
   apt-get install -y -q "${missing[@]}"
 fi
