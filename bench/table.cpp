@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/program.h"
+#include "bench/verdict.h"
 
 namespace bench {
 
@@ -105,8 +106,8 @@ std::vector<const Registered*> FloorsOf(const Registered& r) {
   return floors;
 }
 
-// The row whose floor `r` is, or nullptr.
-const Registered* FloorFor(const Registered& r) {
+// The program's row that `r` is the floor of, or nullptr.
+const Registered* ProgramRowOf(const Registered& r) {
   if (r.row.floorOf.empty()) return nullptr;
   for (const Registered& other : Rows()) {
     if (other.platform == r.platform && other.row.name == r.row.floorOf) return &other;
@@ -140,16 +141,13 @@ void PrintFloor(const Registered& floor, const Outcome& outcome, const Outcome& 
   PrintRow(floor, time, "", "");
 }
 
-// A goal that a floor of the row misses too is not the program's to meet.
-std::string Verdict(const Registered& r, const Outcome& outcome,
-                    const std::vector<Outcome>& floors) {
-  if (outcome.micros <= r.row.goalMicros) return "met";
+std::string VerdictOf(const Registered& r, const Outcome& outcome,
+                      const std::vector<Outcome>& floors) {
+  std::vector<double> measured;
   for (const Outcome& floor : floors) {
-    if (floor.Measured() && floor.micros > r.row.goalMicros) {
-      return "not the program's: its Qt floor misses it too";
-    }
+    if (floor.Measured()) measured.push_back(floor.micros);
   }
-  return "**missed**";
+  return Verdict(r.row.goalMicros, outcome.micros, measured);
 }
 
 // Each row, and under it its floors; a floor whose row did not run stands alone.
@@ -157,7 +155,7 @@ void PrintTable(const Kept& kept) {
   std::cout << "\n| measurement | platform | time | goal | |\n|---|---|---|---|---|\n";
   for (const Registered& r : Rows()) {
     const Outcome outcome = OutcomeOf(r, kept);
-    if (const Registered* program = FloorFor(r)) {
+    if (const Registered* program = ProgramRowOf(r)) {
       const Outcome programOutcome = OutcomeOf(*program, kept);
       if (outcome.ran && !programOutcome.ran) PrintFloor(r, outcome, programOutcome);
       continue;
@@ -171,7 +169,7 @@ void PrintTable(const Kept& kept) {
       PrintFailed(r, outcome);
     } else if (r.row.goalMicros > 0) {
       PrintRow(r, FormatMicros(outcome.micros) + " per " + r.row.per,
-               "≤ " + FormatGoal(r.row.goalMicros), Verdict(r, outcome, floorOutcomes));
+               "≤ " + FormatGoal(r.row.goalMicros), VerdictOf(r, outcome, floorOutcomes));
     } else {
       PrintRow(r, FormatMicros(outcome.micros) + " per " + r.row.per, "", "");
     }

@@ -7,6 +7,8 @@
 #   bash scripts/bench.sh            medians of 5 repetitions
 #   bash scripts/bench.sh --quick    one repetition each, for a first look
 #
+# The build runs CMAKE_BUILD_PARALLEL_LEVEL jobs, or one per core when it is not set.
+#
 # Installs what it needs as scripts/setup.sh does. Each step says on standard error when it
 # begins. The build's output goes to build-bench/build.log, Google Benchmark's own console
 # output to build-bench/bench.log; if a step fails, the script says which on its standard
@@ -50,7 +52,8 @@ step "building the benchmarks (Release, $build; log: $buildlog)"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUPIREO_BENCH=ON \
   -DNUPIREO_TESTS=OFF -DNUPIREO_SANITIZE=OFF >"$buildlog" 2>&1 ||
   fail "configuring the benchmark build" $? "$buildlog"
-cmake --build "$build" --target nupireo_bench nupireo_bench_qt nupireo_bench_startup \
+cmake --build "$build" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" \
+  --target nupireo_bench nupireo_bench_qt nupireo_bench_startup \
   >>"$buildlog" 2>&1 || fail "building the benchmarks" $? "$buildlog"
 
 flags=(--markdown --benchmark_min_time=0.3 --benchmark_repetitions="$repetitions")

@@ -8,6 +8,8 @@
 #   bash scripts/fuzz.sh --merge      adds to fuzz/corpus/<target> the fewest inputs of the
 #                                     last runs that cover what it does not yet cover
 #
+# The build runs CMAKE_BUILD_PARALLEL_LEVEL jobs, else FUZZ_JOBS, else one per core.
+#
 # New inputs go to build-fuzz/fuzz-work/<target>/corpus; the seeds in fuzz/corpus/<target>
 # are only read. A crashing input is saved in build-fuzz/artifacts/. Every target runs even
 # when one fails; the script then names the failed ones and exits with status 1.
@@ -31,7 +33,8 @@ targets=(list_reader_fuzz pointer_stream_fuzz)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DNUPIREO_FUZZ=ON \
   -DNUPIREO_QT=OFF -DNUPIREO_TESTS=OFF -DNUPIREO_BENCH=OFF >/dev/null
-cmake --build "$build" --target "${targets[@]}"
+cmake --build "$build" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-${FUZZ_JOBS:-$(nproc)}}" \
+  --target "${targets[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

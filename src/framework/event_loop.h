@@ -27,6 +27,8 @@ class EventLoop {
 void SetEventLoop(std::unique_ptr<EventLoop> loop);
 // The installed loop; a HeadlessLoop if none was installed.
 EventLoop& Loop();
+// The installed loop, or nullptr; makes none.
+EventLoop* InstalledLoop();
 
 // A loop without a platform: a virtual clock that moves only when told, and a queue of
 // scripted events that Run works through.

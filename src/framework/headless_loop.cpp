@@ -16,6 +16,10 @@ EventLoop& Loop() {
   return *loop;
 }
 
+EventLoop* InstalledLoop() {
+  return CurrentRun().loop.get();
+}
+
 HeadlessLoop* Headless() {
   return dynamic_cast<HeadlessLoop*>(&Loop());
 }

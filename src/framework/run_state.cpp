@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "framework/window.h"
-
 namespace fw {
 
 namespace {

@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "framework/event_loop.h"
-#include "framework/runtime.h"
+#include "framework/types.h"
 
 namespace fw {
 
+class Application;
 class Window;
 
 // What the framework keeps for one run: the course's flags, the application object, the event

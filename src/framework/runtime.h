@@ -25,9 +25,6 @@ class Application : public Object {
   std::shared_ptr<MenuBar> menu_bar_;
 };
 
-// Calls `routine(argument)`; gives the RuntimeException that left it, or nullptr.
-using ExceptionHelper = std::exception_ptr (*)(void (*routine)(void*), void* argument);
-
 // The course of a run, in the order the start-up calls it.
 void RuntimeInit();
 void InitializeFrameworkClasses();

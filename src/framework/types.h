@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -14,6 +15,9 @@ class RuntimeException : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// Calls `routine(argument)`; gives the RuntimeException that left it, or nullptr.
+using ExceptionHelper = std::exception_ptr (*)(void (*routine)(void*), void* argument);
 
 // Raised by the nil test on every use of an empty reference.
 class NilObjectException : public RuntimeException {

@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <stdexcept>
 
+#include "framework/qt/display_guard.h"
 #include "framework/qt/picture_decoder.h"
 #include "framework/qt/qt_loop.h"
 #include "framework/window.h"
@@ -27,7 +28,11 @@ void DropAllPeers() {
 
 Platform::Platform(int& argc, char** argv) {
   if (g_current != nullptr) throw std::logic_error("one Qt platform per process");
-  app_ = std::make_unique<GuardedApplication>(argc, argv);
+  {
+    // A display that cannot be reached ends the process here, with a line and status 1.
+    DisplayGuard guard(argc, argv);
+    app_ = std::make_unique<GuardedApplication>(argc, argv);
+  }
   // The xcb plugin switches merging of motion events on while the application is
   // constructed, so this must come after it; a merged move would be a lost step.
   QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
@@ -71,7 +76,7 @@ void Platform::Install() {
 
 void Platform::Uninstall() {
   if (ActivePeerFactory() == &factory_) SetPeerFactory(nullptr);
-  if (dynamic_cast<QtLoop*>(&Loop()) != nullptr) SetEventLoop(nullptr);
+  if (dynamic_cast<QtLoop*>(InstalledLoop()) != nullptr) SetEventLoop(nullptr);
   SetPictureDecoder(nullptr);
 }
 

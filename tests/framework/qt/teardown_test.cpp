@@ -53,5 +53,15 @@ TEST_F(RunTeardown, AWindowWithAFocusedButtonGoesWithoutReachingAGoneControl) {
   EXPECT_EQ(QApplication::focusWidget(), nullptr);
 }
 
+// The platform's own teardown: the run is released first, then the platform taken out of it,
+// which must leave nothing new in the run it tears down.
+TEST_F(RunTeardown, TakingThePlatformOutOfAReleasedRunMakesNothingInIt) {
+  std::unique_ptr<fw::RunState> run = OwnRun();
+  ASSERT_NE(run->loop, nullptr);
+  run->Release();
+  Platform().Uninstall();
+  EXPECT_EQ(run->loop, nullptr);
+}
+
 }  // namespace
 }  // namespace qttest

@@ -1,5 +1,6 @@
 #include "xvfb_program.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <chrono>
@@ -31,6 +32,18 @@ void RealProgram::SetUp() {
   xvfb_ = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
   xdotool_ = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
   if (xvfb_.isEmpty() || xdotool_.isEmpty()) GTEST_SKIP() << "needs Xvfb and xdotool";
+  StartServer();
+}
+
+void RealProgram::TearDown() {
+  if (program_.state() != QProcess::NotRunning) {
+    program_.kill();
+    program_.waitForFinished(5000);
+  }
+  StopServer();
+}
+
+void RealProgram::StartServer() {
   // The server picks a free display and writes its number once it accepts clients. Without
   // -noreset it would reset whenever its last client leaves, and forget its RandR monitors.
   server_.start(
@@ -38,17 +51,42 @@ void RealProgram::SetUp() {
               QStringLiteral("0"), ScreenSize(), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
               QStringLiteral("-noreset")});
   ASSERT_TRUE(server_.waitForStarted(10000));
+  serverPid_ = server_.processId();
   while (!server_.canReadLine())
     ASSERT_TRUE(server_.waitForReadyRead(10000)) << "no display";
   display_ = QStringLiteral(":") + QString::fromLatin1(server_.readLine().trimmed());
 }
 
-void RealProgram::TearDown() {
-  for (QProcess* process : {&program_, &server_}) {
-    if (process->state() == QProcess::NotRunning) continue;
-    process->kill();
-    process->waitForFinished(5000);
+void RealProgram::StopServer() {
+  if (server_.state() != QProcess::NotRunning) {
+    // Asked to end, the server removes its socket and lock file itself.
+    server_.terminate();
+    if (!server_.waitForFinished(5000)) {
+      server_.kill();
+      server_.waitForFinished(5000);
+    }
   }
+  RemoveServerLeftovers();
+}
+
+void RealProgram::KillServer() {
+  server_.kill();
+  server_.waitForFinished(5000);
+  RemoveServerLeftovers();
+}
+
+void RealProgram::RemoveServerLeftovers() {
+  if (display_.isEmpty() || serverPid_ <= 0) return;
+  const QString number = display_.mid(1);
+  QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(number));
+  // Only while the lock names this server: once it is gone, another server may take over
+  // the display number.
+  if (!lock.open(QIODevice::ReadOnly)) return;
+  const bool ours = lock.readAll().trimmed().toLongLong() == serverPid_;
+  lock.close();
+  if (!ours) return;
+  QFile::remove(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
+  lock.remove();
 }
 
 QProcessEnvironment RealProgram::Environment() const {

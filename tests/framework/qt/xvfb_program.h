@@ -39,6 +39,14 @@ class RealProgram : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Starts an Xvfb server of its own; display_ names it.
+  void StartServer();
+  // Ends the server, if it still runs, and removes what it leaves behind.
+  void StopServer();
+  // Ends the server at once (SIGKILL), as a crash would, and removes what it leaves behind:
+  // its socket in /tmp/.X11-unix and its lock file.
+  void KillServer();
+
   // The screen's width, height and depth.
   virtual QString ScreenSize() const { return QStringLiteral("1024x768x24"); }
   virtual QProcessEnvironment Environment() const;
@@ -81,7 +89,11 @@ class RealProgram : public ::testing::Test {
   QString xdotool_;
   QString display_;
   QProcess server_;
+  qint64 serverPid_ = 0;
   QProcess program_;
+
+ private:
+  void RemoveServerLeftovers();
 };
 
 }  // namespace qttest
