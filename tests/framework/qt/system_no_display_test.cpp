@@ -133,6 +133,7 @@ TEST_F(EarlyDisplayLoss, AServerKilledInTheFirst60MsNeverAbortsTheProgram) {
     StartProgram(QProcess::SeparateChannels);
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     KillServer();
+    EXPECT_FALSE(SocketLeftBehind()) << "trial " << trial << ": the killed server's socket";
     ASSERT_TRUE(program_.waitForFinished(10000)) << "trial " << trial << ": still running";
     const QByteArray errors = program_.readAllStandardError();
     const std::string what = "trial " + std::to_string(trial) + ", killed after " +

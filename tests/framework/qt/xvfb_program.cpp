@@ -1,9 +1,14 @@
 #include "xvfb_program.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -75,18 +80,44 @@ void RealProgram::KillServer() {
   RemoveServerLeftovers();
 }
 
+namespace {
+// Whether a server accepts connections on the Unix socket at `path`.
+bool Answers(const QString& path) {
+  const QByteArray name = QFile::encodeName(path);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
+  std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  if (fd < 0) return false;
+  const bool answered =
+      ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  ::close(fd);
+  return answered;
+}
+}  // namespace
+
 void RealProgram::RemoveServerLeftovers() {
   if (display_.isEmpty() || serverPid_ <= 0) return;
   const QString number = display_.mid(1);
+  // A server started with -displayfd writes no lock file; one that does names itself in it.
   QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(number));
-  // Only while the lock names this server: once it is gone, another server may take over
-  // the display number.
-  if (!lock.open(QIODevice::ReadOnly)) return;
-  const bool ours = lock.readAll().trimmed().toLongLong() == serverPid_;
-  lock.close();
-  if (!ours) return;
-  QFile::remove(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
-  lock.remove();
+  if (lock.open(QIODevice::ReadOnly)) {
+    const bool ours = lock.readAll().trimmed().toLongLong() == serverPid_;
+    lock.close();
+    if (!ours) return;
+    lock.remove();
+  }
+  // Only while nothing answers on it: another server may have taken the display number since.
+  if (SocketLeftBehind()) QFile::remove(Socket());
+}
+
+QString RealProgram::Socket() const {
+  return QStringLiteral("/tmp/.X11-unix/X") + display_.mid(1);
+}
+
+bool RealProgram::SocketLeftBehind() const {
+  return QFile::exists(Socket()) && !Answers(Socket());
 }
 
 QProcessEnvironment RealProgram::Environment() const {

@@ -44,8 +44,10 @@ class RealProgram : public ::testing::Test {
   // Ends the server, if it still runs, and removes what it leaves behind.
   void StopServer();
   // Ends the server at once (SIGKILL), as a crash would, and removes what it leaves behind:
-  // its socket in /tmp/.X11-unix and its lock file.
+  // its socket in /tmp/.X11-unix, and its lock file where it wrote one.
   void KillServer();
+  // Whether the server's socket is there with no server answering on it.
+  bool SocketLeftBehind() const;
 
   // The screen's width, height and depth.
   virtual QString ScreenSize() const { return QStringLiteral("1024x768x24"); }
@@ -93,6 +95,7 @@ class RealProgram : public ::testing::Test {
   QProcess program_;
 
  private:
+  QString Socket() const;
   void RemoveServerLeftovers();
 };
 
