@@ -119,7 +119,28 @@ INSTANTIATE_TEST_SUITE_P(Starts, NoDisplay,
 
 // The X server killed while the program starts: in the first 60 ms Qt is still setting up its
 // platform. The program ends, never with an abort.
-class EarlyDisplayLoss : public RealProgram {};
+//
+// The servers here take display numbers of their own, far above those the other tests' servers
+// pick: a program started just before its server was killed may connect only afterwards, and
+// must find no other test's server on its display, whose focus it would take.
+class EarlyDisplayLoss : public RealProgram {
+ protected:
+  static int OwnDisplay() {
+    for (int n = 900;; ++n) {
+      if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) return n;
+    }
+  }
+};
+
+// Qt's xcb plugin itself may crash when the connection dies inside its screen set-up: a
+// segfault, or under AddressSanitizer its report of one inside the plugin, then an abort.
+bool QtsOwnCrash(int signal, const QByteArray& errors) {
+  if (signal == SIGSEGV) return true;
+  const qsizetype summary = errors.indexOf("SUMMARY: AddressSanitizer: SEGV");
+  if (summary < 0) return false;
+  const QByteArray line = errors.mid(summary, errors.indexOf('\n', summary) - summary);
+  return line.contains("libQt6XcbQpa.so");
+}
 
 TEST_F(EarlyDisplayLoss, AServerKilledInTheFirst60MsNeverAbortsTheProgram) {
   constexpr int kTrials = 30;
@@ -127,8 +148,9 @@ TEST_F(EarlyDisplayLoss, AServerKilledInTheFirst60MsNeverAbortsTheProgram) {
   std::uniform_int_distribution<int> delay(0, 60);
   int inSetUp = 0;
   WithoutCore(program_);
+  StopServer();
   for (int trial = 0; trial < kTrials; ++trial) {
-    if (trial > 0) StartServer();
+    StartServer(OwnDisplay());
     const int ms = delay(rng);
     StartProgram(QProcess::SeparateChannels);
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -139,8 +161,8 @@ TEST_F(EarlyDisplayLoss, AServerKilledInTheFirst60MsNeverAbortsTheProgram) {
     const std::string what = "trial " + std::to_string(trial) + ", killed after " +
                              std::to_string(ms) + " ms: " + errors.toStdString();
     if (program_.exitStatus() == QProcess::CrashExit) {
-      // Qt's xcb plugin itself may crash when the connection dies inside its screen set-up.
-      EXPECT_EQ(program_.exitCode(), SIGSEGV) << what;
+      EXPECT_TRUE(QtsOwnCrash(program_.exitCode(), errors))
+          << "signal " << program_.exitCode() << ", " << what;
       continue;
     }
     EXPECT_EQ(program_.exitCode(), 1) << what;

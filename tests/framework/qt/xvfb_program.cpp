@@ -48,13 +48,16 @@ void RealProgram::TearDown() {
   StopServer();
 }
 
-void RealProgram::StartServer() {
-  // The server picks a free display and writes its number once it accepts clients. Without
-  // -noreset it would reset whenever its last client leaves, and forget its RandR monitors.
-  server_.start(
-      xvfb_, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-              QStringLiteral("0"), ScreenSize(), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-              QStringLiteral("-noreset")});
+void RealProgram::StartServer(int number) {
+  // The server writes its display number once it accepts clients; given none, it picks a free
+  // one. Without -noreset it would reset whenever its last client leaves, and forget its RandR
+  // monitors.
+  QStringList args;
+  if (number >= 0) args << QStringLiteral(":%1").arg(number);
+  args << QStringLiteral("-displayfd") << QStringLiteral("1") << QStringLiteral("-screen")
+       << QStringLiteral("0") << ScreenSize() << QStringLiteral("-nolisten")
+       << QStringLiteral("tcp") << QStringLiteral("-noreset");
+  server_.start(xvfb_, args);
   ASSERT_TRUE(server_.waitForStarted(10000));
   serverPid_ = server_.processId();
   while (!server_.canReadLine())

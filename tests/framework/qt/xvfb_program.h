@@ -39,8 +39,9 @@ class RealProgram : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Starts an Xvfb server of its own; display_ names it.
-  void StartServer();
+  // Starts an Xvfb server of its own, on display `number` or, by default, on the first free
+  // one; display_ names it.
+  void StartServer(int number = -1);
   // Ends the server, if it still runs, and removes what it leaves behind.
   void StopServer();
   // Ends the server at once (SIGKILL), as a crash would, and removes what it leaves behind:
