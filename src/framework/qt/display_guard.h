@@ -20,19 +20,7 @@ class DisplayGuard {
   DisplayGuard& operator=(const DisplayGuard&) = delete;
 
  private:
-  QtMessageHandler previous_ = nullptr;
   bool active_ = false;
 };
-
-// The X display that the xcb platform connects to: the value of "-display", else $DISPLAY;
-// "" when none is set.
-std::string DisplayNameFrom(int argc, char** argv);
-// Whether Qt sets up the xcb platform: no platform is named ("-platform", else
-// $QT_QPA_PLATFORM), or the names include xcb.
-bool SetsUpXcb(int argc, char** argv);
-// Whether an X server accepts a connection to the display; "" (none set) is never reached.
-bool DisplayReachable(const std::string& display);
-// The line the program ends with when the display cannot be reached.
-std::string UnreachableDisplayLine(const std::string& program, const std::string& display);
 
 }  // namespace fw::qt

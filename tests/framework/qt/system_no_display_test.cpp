@@ -22,15 +22,21 @@ namespace {
 
 using testsupport::PrintTo;
 
-// A display number that no server holds: neither its socket nor its lock file exists. High
-// and varied, so that the servers of tests running alongside do not take it meanwhile.
-QString FreeDisplay() {
-  for (int n = 500 + static_cast<int>(getpid() % 400);; ++n) {
+// The first display number from `from` on that no server holds: neither its socket nor its
+// lock file exists.
+int UnusedDisplayNumber(int from) {
+  for (int n = from;; ++n) {
     if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) &&
         !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) {
-      return QStringLiteral(":%1").arg(n);
+      return n;
     }
   }
+}
+
+// A display with no server. High and varied, so that the servers of tests running alongside
+// do not take it meanwhile.
+QString FreeDisplay() {
+  return QStringLiteral(":%1").arg(UnusedDisplayNumber(500 + static_cast<int>(getpid() % 400)));
 }
 
 // The environment of a start on X: the tests' own offscreen platform taken out.
@@ -123,14 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Starts, NoDisplay,
 // The servers here take display numbers of their own, far above those the other tests' servers
 // pick: a program started just before its server was killed may connect only afterwards, and
 // must find no other test's server on its display, whose focus it would take.
-class EarlyDisplayLoss : public RealProgram {
- protected:
-  static int OwnDisplay() {
-    for (int n = 900;; ++n) {
-      if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) return n;
-    }
-  }
-};
+class EarlyDisplayLoss : public RealProgram {};
 
 // Qt's xcb plugin itself may crash when the connection dies inside its screen set-up: a
 // segfault, or under AddressSanitizer its report of one inside the plugin, then an abort.
@@ -150,7 +149,7 @@ TEST_F(EarlyDisplayLoss, AServerKilledInTheFirst60MsNeverAbortsTheProgram) {
   WithoutCore(program_);
   StopServer();
   for (int trial = 0; trial < kTrials; ++trial) {
-    StartServer(OwnDisplay());
+    StartServer(UnusedDisplayNumber(900));
     const int ms = delay(rng);
     StartProgram(QProcess::SeparateChannels);
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
