@@ -7,10 +7,8 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
-#include <chrono>
 #include <ostream>
 #include <string>
-#include <thread>
 
 #include "support/case_name.h"
 #include "xvfb_program.h"
@@ -53,16 +51,11 @@ class TwoMonitors : public RealProgram {
         << monitors.toStdString();
   }
 
-  // Moves the window's top-left corner to `to`; gives the window's size once it is `size`,
-  // or its size a few seconds later.
+  // Moves the window's top-left corner to `to`; gives the window's size once it is `size` there
+  // and settled, or the last size seen.
   QSize MoveWindow(const QString& window, QPoint to, QSize size) {
     Xdo({QStringLiteral("windowmove"), window, QString::number(to.x()), QString::number(to.y())});
-    QRect now = Geometry(window);
-    for (int n = 0; n < 100 && !(now.topLeft() == to && now.size() == size); ++n) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      now = Geometry(window);
-    }
-    return now.size();
+    return Settle(window, QRect(to, size)).size();
   }
 };
 

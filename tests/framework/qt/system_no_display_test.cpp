@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -10,6 +12,7 @@
 #include <QStringList>
 #include <chrono>
 #include <csignal>
+#include <cstddef>
 #include <random>
 #include <string>
 #include <thread>
@@ -32,6 +35,40 @@ int UnusedDisplayNumber(int from) {
     }
   }
 }
+
+// A display number that no server holds, kept from the tests of other processes while this
+// lives: each claim binds an abstract socket named after its number, which one process at a
+// time can hold, and which goes with the process.
+class ClaimedDisplay {
+ public:
+  explicit ClaimedDisplay(int from) {
+    for (number_ = UnusedDisplayNumber(from);; number_ = UnusedDisplayNumber(number_ + 1)) {
+      fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+      if (fd_ < 0) return;
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      const std::string name = "nupireo-settings-tests-display-" + std::to_string(number_);
+      // The name's first byte stays 0: the abstract namespace.
+      name.copy(address.sun_path + 1, sizeof address.sun_path - 2);
+      const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+      if (::bind(fd_, reinterpret_cast<const sockaddr*>(&address), length) == 0) return;
+      ::close(fd_);
+      fd_ = -1;
+    }
+  }
+  ~ClaimedDisplay() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  ClaimedDisplay(const ClaimedDisplay&) = delete;
+  ClaimedDisplay& operator=(const ClaimedDisplay&) = delete;
+
+  bool Claimed() const { return fd_ >= 0; }
+  int Number() const { return number_; }
+
+ private:
+  int number_ = 0;
+  int fd_ = -1;
+};
 
 // A display with no server. High and varied, so that the servers of tests running alongside
 // do not take it meanwhile.
@@ -126,9 +163,10 @@ INSTANTIATE_TEST_SUITE_P(Starts, NoDisplay,
 // The X server killed while the program starts: in the first 60 ms Qt is still setting up its
 // platform. The program ends, never with an abort.
 //
-// The servers here take display numbers of their own, far above those the other tests' servers
-// pick: a program started just before its server was killed may connect only afterwards, and
-// must find no other test's server on its display, whose focus it would take.
+// The servers here take a display number of their own, far above those the other tests' servers
+// pick and claimed from the same test running in other processes: a program started just
+// before its server was killed may connect only afterwards, and must find no other test's
+// server on its display, whose focus it would take.
 class EarlyDisplayLoss : public RealProgram {};
 
 // Qt's xcb plugin itself may crash when the connection dies inside its screen set-up: a
@@ -148,8 +186,10 @@ TEST_F(EarlyDisplayLoss, AServerKilledInTheFirst60MsNeverAbortsTheProgram) {
   int inSetUp = 0;
   WithoutCore(program_);
   StopServer();
+  const ClaimedDisplay display(900);
+  ASSERT_TRUE(display.Claimed());
   for (int trial = 0; trial < kTrials; ++trial) {
-    StartServer(UnusedDisplayNumber(900));
+    StartServer(display.Number());
     const int ms = delay(rng);
     StartProgram(QProcess::SeparateChannels);
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));

@@ -9,12 +9,87 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <ostream>
 #include <random>
 #include <string>
 
 #include "support/device_sim.h"
 
 namespace qttest {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long a wait for a window, its focus or its place goes on before the test fails.
+constexpr std::chrono::seconds kWaitLimit{15};
+// The pause between two tries of a wait.
+constexpr std::chrono::milliseconds kRetry{30};
+// A state that Qt may still take back counts once it held through this many answers of the
+// program in a row. One answer shows that the program has handled every event that came
+// before the ping, but Qt acts on some of them only after it has answered; the later answers
+// show that what it did then changed nothing.
+constexpr int kAnswersHeld = 4;
+
+int MsLeft(Clock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+  return std::max(0, static_cast<int>(left.count()));
+}
+
+// How a wait for a state that must hold ended.
+template <typename State>
+struct Holding {
+  bool held = false;
+  std::optional<State> last;  // the state last read
+  int answers = 0;            // the answers in a row through which it was wanted and the same
+  bool answered = false;      // whether the program answered the last ping
+};
+
+// Pings the program through `window` until `read` gives a state that `wanted` accepts and
+// the same state through kAnswersHeld answers in a row, with nothing happening to the window
+// between them; or until the time limit.
+template <typename State, typename Read, typename Wanted>
+Holding<State> AwaitHeld(XClient& x, xcb_window_t window, Read read, Wanted wanted) {
+  x.Watch(window);
+  Holding<State> h;
+  const Clock::time_point deadline = Clock::now() + kWaitLimit;
+  while (true) {
+    bool happened = true;
+    h.answered = x.Ping(window, MsLeft(deadline), &happened);
+    const std::optional<State> now = read();
+    if (h.answered && now && wanted(*now)) {
+      h.answers = !happened && h.last == now ? h.answers + 1 : 1;
+    } else {
+      h.answers = 0;
+    }
+    h.last = now;
+    if (h.answers >= kAnswersHeld) {
+      h.held = true;
+      return h;
+    }
+    if (Clock::now() >= deadline) return h;
+    std::this_thread::sleep_for(kRetry);
+  }
+}
+
+template <typename State>
+std::ostream& operator<<(std::ostream& out, const Holding<State>& h) {
+  out << "last seen ";
+  if (h.last) {
+    out << ::testing::PrintToString(*h.last);
+  } else {
+    out << "nothing";
+  }
+  out << ", held through " << h.answers << " answers in a row";
+  if (!h.answered) out << "; the program did not answer the last ping";
+  return out;
+}
+
+xcb_window_t WindowId(const QString& window) {
+  return window.toUInt();
+}
+
+}  // namespace
 
 BusyCores::BusyCores() {
   unsigned cores = std::max(1u, std::thread::hardware_concurrency());
@@ -66,6 +141,7 @@ void RealProgram::StartServer(int number) {
 }
 
 void RealProgram::StopServer() {
+  x_.reset();
   if (server_.state() != QProcess::NotRunning) {
     // Asked to end, the server removes its socket and lock file itself.
     server_.terminate();
@@ -78,6 +154,7 @@ void RealProgram::StopServer() {
 }
 
 void RealProgram::KillServer() {
+  x_.reset();
   server_.kill();
   server_.waitForFinished(5000);
   RemoveServerLeftovers();
@@ -137,42 +214,89 @@ void RealProgram::StartProgram(QProcess::ProcessChannelMode mode) {
   ASSERT_TRUE(program_.waitForStarted(10000));
 }
 
-QString RealProgram::Tool(const QString& program, const QStringList& args) {
+bool RealProgram::ProgramEnded() {
+  return program_.state() == QProcess::NotRunning || program_.waitForFinished(0);
+}
+
+RealProgram::ToolRun RealProgram::TryTool(const QString& program, const QStringList& args) {
   QProcess tool;
   tool.setProcessEnvironment(Environment());
   tool.start(program, args);
+  ToolRun run;
+  run.finished = tool.waitForFinished(15000);
+  if (!run.finished) {
+    tool.kill();
+    tool.waitForFinished(5000);
+  }
+  run.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+  run.output = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+  return run;
+}
+
+QString RealProgram::Tool(const QString& program, const QStringList& args) {
+  const ToolRun run = TryTool(program, args);
   const std::string command = (program + ' ' + args.join(' ')).toStdString();
-  EXPECT_TRUE(tool.waitForFinished(15000)) << command;
-  if (tool.state() != QProcess::NotRunning) tool.kill();
-  EXPECT_EQ(tool.exitCode(), 0) << command;
-  return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+  EXPECT_TRUE(run.finished) << command;
+  EXPECT_EQ(run.exitCode, 0) << command;
+  return run.output;
+}
+
+XClient& RealProgram::X() {
+  if (!x_) {
+    x_ = std::make_unique<XClient>(display_);
+    EXPECT_TRUE(x_->Connected()) << "cannot connect to display " << display_.toStdString();
+  }
+  return *x_;
 }
 
 QString RealProgram::WaitForWindow(const QString& pattern) {
-  return Xdo({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-              QStringLiteral("--name"), pattern})
-      .section('\n', 0, 0);
+  // xdotool finds no window, with status 1, until the program has shown it.
+  const Clock::time_point deadline = Clock::now() + kWaitLimit;
+  ToolRun search;
+  bool ended = false;
+  while (true) {
+    search = TryTool(xdotool_, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--name"), pattern});
+    if (search.exitCode == 0 && !search.output.isEmpty()) return search.output.section('\n', 0, 0);
+    ended = ProgramEnded();
+    if (ended || Clock::now() >= deadline) break;
+    std::this_thread::sleep_for(kRetry);
+  }
+  ADD_FAILURE() << "awaited a visible window named " << pattern.toStdString() << "; last seen: "
+                << (ended ? "the program ended, with status " + std::to_string(program_.exitCode())
+                          : "none, xdotool search gave status " + std::to_string(search.exitCode));
+  return {};
 }
 
 QRect RealProgram::Geometry(const QString& window) {
-  QRect geometry;
-  for (const QString& line :
-       Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}).split('\n')) {
-    const QString value = line.section('=', 1);
-    if (line.startsWith(QStringLiteral("X="))) geometry.moveLeft(value.toInt());
-    if (line.startsWith(QStringLiteral("Y="))) geometry.moveTop(value.toInt());
-    if (line.startsWith(QStringLiteral("WIDTH="))) geometry.setWidth(value.toInt());
-    if (line.startsWith(QStringLiteral("HEIGHT="))) geometry.setHeight(value.toInt());
-  }
-  return geometry;
+  const std::optional<QRect> geometry = X().Geometry(WindowId(window));
+  EXPECT_TRUE(geometry.has_value()) << "no window " << window.toStdString();
+  return geometry.value_or(QRect());
 }
 
-bool RealProgram::HasFocus(const QString& window) {
-  for (int n = 0; n < 100; ++n) {
-    if (Xdo({QStringLiteral("getwindowfocus")}) == window) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+QRect RealProgram::Settle(const QString& window, std::optional<QRect> wanted) {
+  XClient& x = X();
+  const xcb_window_t id = WindowId(window);
+  const Holding<QRect> h = AwaitHeld<QRect>(
+      x, id, [&] { return x.Geometry(id); },
+      [&](const QRect& now) { return !wanted || now == *wanted; });
+  if (!h.held) {
+    ADD_FAILURE() << "awaited window " << window.toStdString() << " settled"
+                  << (wanted ? " at " + ::testing::PrintToString(*wanted) : std::string()) << "; "
+                  << h;
   }
-  return false;
+  return h.last.value_or(QRect());
+}
+
+::testing::AssertionResult RealProgram::HasFocus(const QString& window) {
+  XClient& x = X();
+  const xcb_window_t id = WindowId(window);
+  const Holding<xcb_window_t> h = AwaitHeld<xcb_window_t>(
+      x, id, [&] { return std::optional<xcb_window_t>(x.FocusedTopLevel()); },
+      [&](xcb_window_t focused) { return focused == id; });
+  if (h.held) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "awaited the input focus on window " << id << " (0 is None or PointerRoot); " << h;
 }
 
 void RealProgram::Key(const QString& key) {
@@ -192,7 +316,9 @@ void RealProgram::Relative(QStringList& commands, int dx, int dy) {
 
 QString RealProgram::StartWindow() {
   StartProgram();
-  return WaitForWindow(kStartTitle);
+  const QString start = WaitForWindow(kStartTitle);
+  if (!start.isEmpty()) Settle(start);
+  return start;
 }
 
 // `scale` is the window's scale: design positions are multiplied by it, the device's steps are
@@ -227,6 +353,7 @@ QString RealProgram::SettingsWindow() {
   if (settings.isEmpty()) return settings;
   EXPECT_TRUE(
       Xdo({QStringLiteral("getwindowname"), settings}).endsWith(QStringLiteral("Hard: Ver.4.5")));
+  Settle(settings);
   return settings;
 }
 

@@ -9,10 +9,13 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
 #include "qt_print.h"
+#include "x_client.h"
 
 // The real program on a real X server.
 namespace qttest {
@@ -56,29 +59,51 @@ class RealProgram : public ::testing::Test {
 
   // Starts the program, its standard error forwarded or, with `mode`, kept apart.
   void StartProgram(QProcess::ProcessChannelMode mode = QProcess::ForwardedErrorChannel);
-  // Runs a tool on the server's display with the arguments; gives its output.
+  // Whether the program has ended.
+  bool ProgramEnded();
+
+  // How a tool's run went.
+  struct ToolRun {
+    bool finished = false;
+    int exitCode = -1;
+    QString output;
+  };
+  // Runs a tool on the server's display with the arguments, expecting nothing of it.
+  ToolRun TryTool(const QString& program, const QStringList& args);
+  // Runs a tool that must succeed; gives its output.
   QString Tool(const QString& program, const QStringList& args);
   // Runs xdotool with the arguments; gives its output.
   QString Xdo(const QStringList& args) { return Tool(xdotool_, args); }
-  // The first visible window whose name matches, once there is one.
+
+  // The tests' own connection to the server.
+  XClient& X();
+
+  // The first visible window whose name matches, once there is one; fails the test and gives
+  // none if none comes within the time limit or the program ends first.
   QString WaitForWindow(const QString& pattern);
   // The window's content on the screen, in screen pixels.
   QRect Geometry(const QString& window);
   // The top-left corner of the window's content on the screen.
   QPoint Origin(const QString& window) { return Geometry(window).topLeft(); }
-  // Whether the window has the input focus, or gets it within a few seconds.
-  bool HasFocus(const QString& window);
+  // The window's content once it is `wanted` (any, if none is given) and stays so while the
+  // program answers several pings in a row with nothing happening to the window in between:
+  // Qt still changes a window's size and place for a while after the events that moved or
+  // showed it. After the time limit, fails the test and gives the last seen.
+  QRect Settle(const QString& window, std::optional<QRect> wanted = std::nullopt);
+  // Whether the window gets the input focus and keeps it in the same way, within the limit.
+  ::testing::AssertionResult HasFocus(const QString& window);
   void Key(const QString& key);
   void ExpectEndsWithStatusZero(int withinMs = 15000);
 
   static void Relative(QStringList& commands, int dx, int dy);
 
-  // Starts the program; gives its start window once that is shown.
+  // Starts the program; gives its start window once that is shown and settled.
   QString StartWindow();
   // The device's read-out over the start window drawn at scale `scale`: a click on the
   // "設　定" button, then one XTest motion per screen pixel, with every core busy.
   void ReadOut(const QString& start, double scale);
-  // The settings window, once the read-out opened it with hardware version 4.5.
+  // The settings window, once the read-out opened it with hardware version 4.5 and it
+  // settled.
   QString SettingsWindow();
   // The device's presses over the description panel after `lead`, the moves that bring the
   // pointer there: long, long, short chooses finish with change, which ends the program.
@@ -98,6 +123,8 @@ class RealProgram : public ::testing::Test {
  private:
   QString Socket() const;
   void RemoveServerLeftovers();
+
+  std::unique_ptr<XClient> x_;
 };
 
 }  // namespace qttest
