@@ -113,7 +113,8 @@ bool XClient::Drain(std::uint32_t serial) {
   return answered;
 }
 
-bool XClient::Ping(xcb_window_t window, int timeoutMs, bool* happened) {
+bool XClient::Ping(xcb_window_t window, std::chrono::steady_clock::time_point deadline,
+                   bool* happened) {
   *happened = true;
   if (!Connected()) return false;
   xcb_client_message_event_t message{};
@@ -128,12 +129,11 @@ bool XClient::Ping(xcb_window_t window, int timeoutMs, bool* happened) {
                  reinterpret_cast<const char*>(&message));
   xcb_flush(connection_);
 
-  using Clock = std::chrono::steady_clock;
-  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   bool answered = false;
   while (Connected() && !(answered = Drain(serial_))) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          deadline - std::chrono::steady_clock::now())
+                          .count();
     if (left <= 0) break;
     pollfd socket{xcb_get_file_descriptor(connection_), POLLIN, 0};
     ::poll(&socket, 1, static_cast<int>(left));

@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -30,10 +31,10 @@ class XClient {
   // resizes, maps, unmaps and focus changes.
   void Watch(xcb_window_t window);
 
-  // Sends the window's client a _NET_WM_PING and waits up to `timeoutMs` for its answer. An
+  // Sends the window's client a _NET_WM_PING and waits until `deadline` for its answer. An
   // answer means that the client has handled every event that the server sent it before the
   // ping. `happened` tells whether anything watched happened since the last ping was answered.
-  bool Ping(xcb_window_t window, int timeoutMs, bool* happened);
+  bool Ping(xcb_window_t window, std::chrono::steady_clock::time_point deadline, bool* happened);
 
  private:
   xcb_atom_t Atom(const char* name);

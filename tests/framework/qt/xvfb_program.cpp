@@ -31,11 +31,6 @@ constexpr std::chrono::milliseconds kRetry{30};
 // show that what it did then changed nothing.
 constexpr int kAnswersHeld = 4;
 
-int MsLeft(Clock::time_point deadline) {
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-  return std::max(0, static_cast<int>(left.count()));
-}
-
 // How a wait for a state that must hold ended.
 template <typename State>
 struct Holding {
@@ -55,7 +50,7 @@ Holding<State> AwaitHeld(XClient& x, xcb_window_t window, Read read, Wanted want
   const Clock::time_point deadline = Clock::now() + kWaitLimit;
   while (true) {
     bool happened = true;
-    h.answered = x.Ping(window, MsLeft(deadline), &happened);
+    h.answered = x.Ping(window, deadline, &happened);
     const std::optional<State> now = read();
     if (h.answered && now && wanted(*now)) {
       h.answers = !happened && h.last == now ? h.answers + 1 : 1;
